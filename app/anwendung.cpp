@@ -1,0 +1,92 @@
+#include "app/anwendung.h"
+
+#include "app/gestaltung.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace Anwendung {
+
+void einrichten(QApplication& app)
+{
+    app.setApplicationName(titel);
+    app.setApplicationVersion(version);
+    Gestaltung::schriftenEinrichten();
+    app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));
+    // setStyle keeps the palette of the platform theme; the design's colours
+    // are those of the style itself.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    app.setPalette(app.style()->standardPalette());
+}
+
+void meldung(QWidget* besitzer, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(titel), text, QMessageBox::Ok, besitzer);
+    box.setTextFormat(Qt::PlainText);  // the prompts' leading blanks are part of them
+    // Some platform themes give the button an access key ("&OK").
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.exec();
+    // The focus goes back into the window the box came from; without a window
+    // manager to hand the activation back, nothing else would do it.
+    if (besitzer)
+        besitzer->window()->activateWindow();
+}
+
+namespace {
+
+xcb_atom_t atom(xcb_connection_t* verbindung, const char* name)
+{
+    const auto anfrage = xcb_intern_atom(verbindung, 0, std::strlen(name), name);
+    xcb_intern_atom_reply_t* antwort = xcb_intern_atom_reply(verbindung, anfrage, nullptr);
+    const xcb_atom_t ergebnis = antwort ? antwort->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(antwort);
+    return ergebnis;
+}
+
+bool enthaelt(xcb_connection_t* verbindung, xcb_window_t fenster, xcb_atom_t eigenschaft, xcb_atom_t wert)
+{
+    const auto anfrage = xcb_get_property(verbindung, 0, fenster, eigenschaft, XCB_ATOM_ATOM, 0, 64);
+    xcb_get_property_reply_t* antwort = xcb_get_property_reply(verbindung, anfrage, nullptr);
+    bool gefunden = false;
+    if (antwort && antwort->format == 32) {
+        const auto* atome = static_cast<const xcb_atom_t*>(xcb_get_property_value(antwort));
+        const int anzahl = xcb_get_property_value_length(antwort) / int(sizeof(xcb_atom_t));
+        for (int i = 0; i < anzahl && !gefunden; ++i)
+            gefunden = atome[i] == wert;
+    }
+    std::free(antwort);
+    return gefunden;
+}
+
+}  // namespace
+
+void ohneTaskleistenknopf(QWidget& fenster)
+{
+    // The offscreen platform answers for X11 too, without a connection.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* verbindung = x11 ? x11->connection() : nullptr;
+    if (!verbindung)
+        return;
+    const auto id = static_cast<xcb_window_t>(fenster.winId());
+    const xcb_atom_t zustand = atom(verbindung, "_NET_WM_STATE");
+    const xcb_atom_t ohneTaskleiste = atom(verbindung, "_NET_WM_STATE_SKIP_TASKBAR");
+    if (zustand == XCB_ATOM_NONE || ohneTaskleiste == XCB_ATOM_NONE)
+        return;
+    // Without a window manager nobody removes the state on hide, so look first.
+    if (!enthaelt(verbindung, id, zustand, ohneTaskleiste))
+        xcb_change_property(verbindung, XCB_PROP_MODE_APPEND, id, zustand, XCB_ATOM_ATOM, 32, 1, &ohneTaskleiste);
+    xcb_flush(verbindung);
+}
+
+}  // namespace Anwendung

@@ -1,0 +1,29 @@
+// What the whole program shares: its name and version, its look, and the one
+// message box every input error is answered with.
+#pragma once
+
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+namespace Anwendung {
+
+inline constexpr auto titel = "Zapfkontor V1.03";
+inline constexpr auto version = "1.03.0003";
+
+// Name, version, the "Windows" style with its own palette and the default
+// font. Call once, right after the QApplication exists.
+void einrichten(QApplication& app);
+
+// The modal message box of the program: the prompt, one "OK" button, no icon,
+// the program's title. Returns when the user has dismissed it.
+void meldung(QWidget* besitzer, const QString& text);
+
+// Keeps a top-level window out of the task bar. Qt has no call for it, so on
+// X11 the window's _NET_WM_STATE gets _NET_WM_STATE_SKIP_TASKBAR before it is
+// mapped; call it from showEvent, since window managers drop the state when a
+// window is hidden. Does nothing on other platforms.
+void ohneTaskleistenknopf(QWidget& fenster);
+
+}  // namespace Anwendung

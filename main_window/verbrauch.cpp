@@ -1,0 +1,194 @@
+#include "main_window/verbrauch.h"
+
+#include "app/anwendung.h"
+#include "app/fenster.h"
+#include "app/gestaltung.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+
+using Gestaltung::Schrift;
+using Gestaltung::Steuerelement;
+
+namespace {
+
+// The window as designed: client area 10215 x 7395 twips.
+constexpr Gestaltung::Twips fensterGroesse{0, 0, 10215, 7395};
+constexpr auto fensterTitel = "Tankumat Fenrold-Edition!";
+
+namespace Entwurf {
+constexpr Steuerelement txtKMalt{"txtKMalt", "8211", {5520, 2400, 1215, 285}};
+constexpr Steuerelement txtKMneu{"txtKMneu", "8965", {5520, 2880, 1215, 285}};
+constexpr Steuerelement txtLiter{"txtLiter", "55", {5520, 3360, 1215, 285}};
+constexpr Steuerelement txtPreis{"txtPreis", "0,88", {5520, 3840, 1215, 285}};
+constexpr Steuerelement Label2{"Label2", "Sprittafel", {2520, 1680, 5250, 435}, Schrift::Ueberschrift};
+constexpr Steuerelement Label3{"Label3", "Kilometerstand alt", {2520, 2400, 2895, 375}, Schrift::GrossFett};
+constexpr Steuerelement Label4{"Label4", "Kilometerstand neu", {2520, 2880, 2895, 375}, Schrift::GrossFett};
+constexpr Steuerelement Label5{"Label5", "Kraftstoff ", {2520, 3360, 2895, 375}, Schrift::GrossFett};
+constexpr Steuerelement Berechnen{"Berechnen", "&Berechnen", {3480, 4320, 3255, 375}, Schrift::Fett,
+                                  "Hier klicken zum Berechnen!"};
+constexpr Steuerelement lblAusgabe{"lblAusgabe", "", {2760, 4800, 4725, 795}};
+constexpr Steuerelement Label7{"Label7", "Kilometer", {6840, 2520, 975, 255}, Schrift::Fett};
+constexpr Steuerelement Label6{"Label6", "Kilometer", {6840, 3000, 975, 255}, Schrift::Fett};
+constexpr Steuerelement Label8{"Label8", "Liter", {6840, 3480, 975, 255}, Schrift::Fett};
+constexpr Steuerelement Label9{"Label9", "Euro", {6840, 3960, 975, 255}, Schrift::Fett};
+constexpr Steuerelement Label10{"Label10", "Preis / Liter", {2520, 3840, 2895, 375}, Schrift::GrossFett};
+constexpr Steuerelement cmdWeiter{"cmdWeiter", "&weiter?", {4440, 5760, 1215, 375}};
+constexpr Steuerelement cmdOptionen{"cmdOptionen", "&Optionen", {0, 0, 5055, 375}, Schrift::Standard,
+                                    "Euro oder DM?"};
+constexpr Steuerelement cmdinfo{"cmdinfo", "I&nfo", {5040, 0, 5175, 375}, Schrift::Standard, "Informationen!"};
+}  // namespace Entwurf
+
+QLineEdit* eingabe(QWidget& fenster, const Steuerelement& e)
+{
+    QLineEdit* feld = Gestaltung::textfeld(fenster, e);
+    feld->setAlignment(Qt::AlignCenter);
+    return feld;
+}
+
+std::string_view sicht(const QByteArray& utf8)
+{
+    return {utf8.constData(), std::size_t(utf8.size())};
+}
+
+}  // namespace
+
+rechnung::Zahlenformat zahlenformat()
+{
+    // QLocale() is the user's regional setting unless the program chose
+    // another one, which is how the tests pin German conventions.
+    const QLocale region;
+    return {region.decimalPoint().toStdString(), region.groupSeparator().toStdString()};
+}
+
+Verbrauch::Verbrauch()
+    : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Verbrauch"));
+    setWindowTitle(QString::fromUtf8(fensterTitel));
+    setBackgroundRole(QPalette::Button);
+
+    // Created in the focus order of the design; labels hold their places in
+    // it without ever taking the focus.
+    txtKMalt = eingabe(*this, Entwurf::txtKMalt);
+    txtKMneu = eingabe(*this, Entwurf::txtKMneu);
+    txtLiter = eingabe(*this, Entwurf::txtLiter);
+    txtPreis = eingabe(*this, Entwurf::txtPreis);
+    Label2 = Gestaltung::bezeichnung(*this, Entwurf::Label2);
+    Label3 = Gestaltung::bezeichnung(*this, Entwurf::Label3);
+    Label4 = Gestaltung::bezeichnung(*this, Entwurf::Label4);
+    Label5 = Gestaltung::bezeichnung(*this, Entwurf::Label5);
+    Berechnen = Gestaltung::knopf(*this, Entwurf::Berechnen);
+    lblAusgabe = Gestaltung::bezeichnung(*this, Entwurf::lblAusgabe);
+    Label7 = Gestaltung::bezeichnung(*this, Entwurf::Label7);
+    Label6 = Gestaltung::bezeichnung(*this, Entwurf::Label6);
+    Label8 = Gestaltung::bezeichnung(*this, Entwurf::Label8);
+    Label9 = Gestaltung::bezeichnung(*this, Entwurf::Label9);
+    Label10 = Gestaltung::bezeichnung(*this, Entwurf::Label10);
+    cmdWeiter = Gestaltung::knopf(*this, Entwurf::cmdWeiter);
+    cmdOptionen = Gestaltung::knopf(*this, Entwurf::cmdOptionen);
+    cmdinfo = Gestaltung::knopf(*this, Entwurf::cmdinfo);
+
+    Gestaltung::anTextAnpassen(*Label2);
+    lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblAusgabe->setEnabled(false);
+    Berechnen->setDefault(true);
+
+    connect(Berechnen, &QPushButton::clicked, this, &Verbrauch::Berechnen_Click);
+    connect(cmdWeiter, &QPushButton::clicked, this, &Verbrauch::cmdWeiter_Click);
+    connect(cmdinfo, &QPushButton::clicked, this, &Verbrauch::cmdinfo_Click);
+    connect(cmdOptionen, &QPushButton::clicked, this, &Verbrauch::cmdOptionen_Click);
+
+    resize(Gestaltung::pixel(fensterGroesse).size());
+    move(screen()->availableGeometry().center() - rect().center());
+    txtKMalt->setFocus();
+}
+
+void Verbrauch::Form_Load()
+{
+    cmdWeiter->hide();
+    Währung = QStringLiteral("Euro");
+}
+
+void Verbrauch::Berechnen_Click()
+{
+    const QByteArray kmAlt = txtKMalt->text().toUtf8();
+    const QByteArray kmNeu = txtKMneu->text().toUtf8();
+    const QByteArray liter = txtLiter->text().toUtf8();
+    const QByteArray preis = txtPreis->text().toUtf8();
+    const QByteArray waehrung = Währung.toUtf8();
+    const rechnung::Berechnung b = rechnung::berechne({sicht(kmAlt), sicht(kmNeu), sicht(liter), sicht(preis), sicht(waehrung)},
+                                                      zahlenformat());
+
+    if (b.staende) {
+        KilometerNeu = b.staende->kilometerNeu;
+        KilometerAlt = b.staende->kilometerAlt;
+    }
+    if (const rechnung::Fehler* f = b.fehler()) {
+        Anwendung::meldung(this, QString::fromUtf8(f->meldung));
+        feld(f->fokus)->setFocus();
+        return;
+    }
+    const rechnung::Ergebnis& e = *b.ergebnis();
+    LiterPreis = txtPreis->text();
+    Liter = txtLiter->text();
+    FahrKilometer = e.fahrKilometer;
+    DurchVerbrauch = e.durchVerbrauch;
+    lblAusgabe->setText(QString::fromUtf8(e.satz));
+    cmdWeiter->show();
+    cmdWeiter->setFocus();
+}
+
+void Verbrauch::cmdWeiter_Click()
+{
+    lblAusgabe->clear();
+    cmdWeiter->hide();
+    txtKMalt->setFocus();
+}
+
+void Verbrauch::cmdinfo_Click()
+{
+}
+
+void Verbrauch::cmdOptionen_Click()
+{
+}
+
+QLineEdit* Verbrauch::feld(rechnung::Feld f) const
+{
+    switch (f) {
+    case rechnung::Feld::KMalt: return txtKMalt;
+    case rechnung::Feld::KMneu: return txtKMneu;
+    case rechnung::Feld::Liter: return txtLiter;
+    case rechnung::Feld::Preis: return txtPreis;
+    }
+    return txtKMalt;
+}
+
+void Verbrauch::keyPressEvent(QKeyEvent* ereignis)
+{
+    // The window has no cancel button: Escape must not close it as it would
+    // close a dialog.
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        ereignis->accept();
+        return;
+    }
+    QDialog::keyPressEvent(ereignis);
+}
+
+void Verbrauch::showEvent(QShowEvent* ereignis)
+{
+    Anwendung::ohneTaskleistenknopf(*this);
+    QDialog::showEvent(ereignis);
+}
+
+void Verbrauch::done(int ergebnis)
+{
+    // Closing by the frame ends here, through QDialog's reject().
+    QDialog::done(ergebnis);
+    Fenster::entladen(*this);
+}

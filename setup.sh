@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: installs what is missing and builds.
+# Sourced, not run: it leaves $BUILD_DIR set.
+
+PAKETE=(
+    g++ cmake make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
+    fonts-liberation2
+)
+TESTPAKETE=(xvfb xauth x11-utils)
+
+installiere_fehlende() {
+    local fehlend=()
+    local paket
+    for paket in "$@"; do
+        dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q 'install ok installed' || fehlend+=("$paket")
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    echo "Installing missing Debian packages: ${fehlend[*]}"
+    local als_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Need root or sudo to install: ${fehlend[*]}" >&2; return 1; }
+        als_root=(sudo)
+    fi
+    "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q </dev/null &&
+        "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}" </dev/null
+}
+
+baue() {
+    BUILD_DIR="${BUILD_DIR:-$PWD/build}"
+    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release &&
+        cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Starts the real program on the xcb platform and checks that its main window
+# maps with the designed caption and client size, out of the task bar.
+# Usage: programmstart_test.sh PATH/TO/tankumat
+set -euo pipefail
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+programm=$1
+titel='Tankumat Fenrold-Edition!'
+
+QT_QPA_PLATFORM=xcb LC_ALL=de_DE.UTF-8 "$programm" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+info=""
+for _ in $(seq 1 100); do
+    if info=$(xwininfo -name "$titel" 2>/dev/null) && grep -q 'Map State: IsViewable' <<<"$info"; then
+        break
+    fi
+    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended before its window mapped"; exit 1; }
+    sleep 0.1
+done
+grep -q 'Map State: IsViewable' <<<"$info" || { echo "FAIL: no window '$titel' mapped"; exit 1; }
+
+breite=$(sed -n 's/^ *Width: *//p' <<<"$info")
+hoehe=$(sed -n 's/^ *Height: *//p' <<<"$info")
+[ "$breite x $hoehe" = "681 x 493" ] || { echo "FAIL: client area $breite x $hoehe, expected 681 x 493"; exit 1; }
+
+id=$(sed -n 's/^xwininfo: Window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$info")
+zustand=$(xprop -id "$id" _NET_WM_STATE)
+grep -q '_NET_WM_STATE_SKIP_TASKBAR' <<<"$zustand" || { echo "FAIL: no _NET_WM_STATE_SKIP_TASKBAR: $zustand"; exit 1; }
+
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "PASS: '$titel' mapped at 681 x 493, out of the task bar"
