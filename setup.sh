@@ -6,7 +6,7 @@ PAKETE=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
     fonts-liberation2
 )
-TESTPAKETE=(xvfb xauth x11-utils)
+TESTPAKETE=(xvfb xauth x11-utils clang libclang-rt-14-dev)
 
 installiere_fehlende() {
     local fehlend=()
@@ -25,8 +25,9 @@ installiere_fehlende() {
         "${als_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${fehlend[@]}" </dev/null
 }
 
+# Extra arguments go to CMake's configure step.
 baue() {
     BUILD_DIR="${BUILD_DIR:-$PWD/build}"
-    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release &&
+    cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release "$@" &&
         cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
