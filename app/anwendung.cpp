@@ -3,10 +3,12 @@
 #include "app/gestaltung.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
@@ -26,6 +28,14 @@ void einrichten(QApplication& app)
     // are those of the style itself.
     app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     app.setPalette(app.style()->standardPalette());
+
+    // The toolkit's own texts (a text box's context menu, standard buttons)
+    // in German like the rest of the program. Where Qt's translations are not
+    // installed they stay English: nothing else depends on them.
+    auto* qtTexte = new QTranslator(&app);
+    if (qtTexte->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(qtTexte);
 }
 
 void meldung(QWidget* besitzer, const QString& text)

@@ -1,0 +1,52 @@
+#include "testumgebung.h"
+
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStyle>
+
+// What the program sets up once at start, as every window then sees it.
+class AnwendungTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nameUndVersion()
+    {
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Zapfkontor V1.03"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.03.0003"));
+    }
+
+    void stilMitEigenerPalette()
+    {
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("windows"));
+        // A platform theme's palette would give the windows other colours.
+        const QPalette ist = QApplication::palette();
+        const QPalette stil = QApplication::style()->standardPalette();
+        for (const auto rolle : {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::Base, QPalette::Text,
+                                 QPalette::Dark, QPalette::Light})
+            for (const auto gruppe : {QPalette::Active, QPalette::Disabled})
+                QCOMPARE(ist.color(gruppe, rolle), stil.color(gruppe, rolle));
+    }
+
+    void grundschrift()
+    {
+        const QFont f = QApplication::font();
+        QCOMPARE(f.family(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(f.pixelSize(), 11);
+        QCOMPARE(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
+    }
+
+    void qtTexteAufDeutsch()
+    {
+        QLineEdit feld;
+        std::unique_ptr<QMenu> menue(feld.createStandardContextMenu());
+        QStringList texte;
+        for (QAction* a : menue->actions())
+            texte << a->text().section(u'\t', 0, 0);  // without the shortcut
+        QVERIFY2(texte.contains(QStringLiteral("&Rückgängig")), qPrintable(texte.join(u'|')));
+        QVERIFY2(texte.contains(QStringLiteral("&Ausschneiden")), qPrintable(texte.join(u'|')));
+    }
+};
+
+ZAPFKONTOR_TEST_MAIN(AnwendungTest)
+#include "anwendung_test.moc"
