@@ -6,7 +6,10 @@ PAKETE=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
     fonts-liberation2 qt6-translations-l10n
 )
-TESTPAKETE=(xvfb xauth x11-utils clang libclang-rt-14-dev)
+TESTPAKETE=(
+    xvfb xauth x11-utils clang libclang-rt-14-dev
+    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+)
 
 installiere_fehlende() {
     local fehlend=()

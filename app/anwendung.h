@@ -9,8 +9,10 @@ class QWidget;
 
 namespace Anwendung {
 
-inline constexpr auto titel = "Zapfkontor V1.03";
-inline constexpr auto version = "1.03.0003";
+// Both come from the build, which also writes them into the package, the
+// desktop's metadata and the Windows version information.
+inline constexpr auto titel = ZAPFKONTOR_TITEL;
+inline constexpr auto version = ZAPFKONTOR_VERSION_TEXT;
 
 // Name, version, the "Windows" style with its own palette and the default
 // font. Call once, right after the QApplication exists.

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace Gestaltung {
 
 namespace {
@@ -70,7 +72,11 @@ QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e)
 
 QLineEdit* textfeld(QWidget& behaelter, const Steuerelement& e)
 {
-    return platziere(behaelter, e, new QLineEdit(QString::fromUtf8(e.text)));
+    auto* t = platziere(behaelter, e, new QLineEdit(QString::fromUtf8(e.text)));
+    // Text boxes take any length; Qt would cut a pasted text at 32767
+    // characters and so change what the user gave.
+    t->setMaxLength(std::numeric_limits<int>::max());
+    return t;
 }
 
 QPushButton* knopf(QWidget& behaelter, const Steuerelement& e)

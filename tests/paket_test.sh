@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Checks what an installation and the Debian package put on a machine, and
+# that the Windows version information compiles.
+# Usage: paket_test.sh SOURCE-DIR BUILD-DIR APP-ID
+set -euo pipefail
+quelle=$1
+bau=$2
+id=$3
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+fehler() { echo "FAIL: $*"; exit 1; }
+
+desktop-file-validate "$quelle/app/$id.desktop" || fehler "desktop entry"
+appstreamcli validate --no-net --pedantic "$bau/app/$id.metainfo.xml" || fehler "metainfo"
+grep -q 'release version="1.03.0003"' "$bau/app/$id.metainfo.xml" || fehler "metainfo release"
+
+# No Windows build runs here: windres compiling the script is the check.
+x86_64-w64-mingw32-windres --preprocessor=cpp "$bau/app/tankumat.rc" -O coff -o "$arbeit/tankumat.res" ||
+    fehler "resource script"
+strings -el "$arbeit/tankumat.res" | grep -qx 'Tankumat1.03' || fehler "InternalName in the resource"
+
+(cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
+deb=$(ls "$arbeit"/paket/*.deb)
+dpkg-deb -x "$deb" "$arbeit/inhalt"
+for datei in usr/bin/tankumat \
+             "usr/share/applications/$id.desktop" \
+             "usr/share/metainfo/$id.metainfo.xml" \
+             "usr/share/icons/hicolor/16x16/apps/$id.png" \
+             "usr/share/icons/hicolor/32x32/apps/$id.png"; do
+    [ -e "$arbeit/inhalt/$datei" ] || fehler "$datei missing from the package"
+done
+file "$arbeit/inhalt/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fehler "32 px icon size"
+file "$arbeit/inhalt/usr/share/icons/hicolor/16x16/apps/$id.png" | grep -q '16 x 16' || fehler "16 px icon size"
+abhaengig=$(dpkg-deb -f "$deb" Depends)
+grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
+grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"
+[ "$(dpkg-deb -f "$deb" Version)" = "1.03.0003" ] || fehler "package version"
+echo "PASS: desktop entry, metainfo, resource script and package"
