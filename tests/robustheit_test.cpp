@@ -9,9 +9,23 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <fstream>
+
+#include <unistd.h>
+
 using Testumgebung::beantworteMeldung;
 
 namespace {
+
+// Resident memory of this process in KiB.
+long residentKiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long gesamt = 0, resident = 0;
+    statm >> gesamt >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 constexpr auto keineZahl = "      Bitte nur Zahlen Eingeben!";
 constexpr auto keineZahlLiter = "       Bitte nur Zahlen Eingeben!";
 }  // namespace
@@ -77,6 +91,27 @@ private slots:
         QCOMPARE(m.text, QString::fromLatin1(feld == QLatin1String("txtLiter") ? keineZahlLiter : keineZahl));
         QTRY_COMPARE(QApplication::focusWidget(), f);
         QVERIFY(w->lblAusgabe->text().isEmpty());
+    }
+
+    void dauerbetrieb()
+    {
+        // A thousand calculations, every tenth answered by a message; memory
+        // settles within the first hundred and then stays.
+        long nachHundert = 0;
+        for (int i = 1; i <= 1000; ++i) {
+            w->txtKMneu->setText(i % 10 == 0 ? QStringLiteral("x") : QString::number(9000 + i));
+            if (i % 10 == 0)
+                QVERIFY(beantworteMeldung([&] { w->Berechnen->click(); }).erschienen);
+            else
+                w->Berechnen->click();
+            QCoreApplication::processEvents();
+            if (i == 100)
+                nachHundert = residentKiB();
+        }
+        QVERIFY(w->lblAusgabe->text().startsWith(QStringLiteral(" Für die Fahrstrecke von \r\n1788  Km")));
+        const long danach = residentKiB();
+        QVERIFY2(danach - nachHundert <= 1024,
+                 qPrintable(QStringLiteral("%1 KiB after 100, %2 KiB after 1000").arg(nachHundert).arg(danach)));
     }
 };
 
