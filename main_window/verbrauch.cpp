@@ -3,12 +3,14 @@
 #include "app/anwendung.h"
 #include "app/fenster.h"
 #include "app/gestaltung.h"
+#include "options_window/optionen.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 using Gestaltung::Schrift;
@@ -156,6 +158,20 @@ void Verbrauch::cmdinfo_Click()
 
 void Verbrauch::cmdOptionen_Click()
 {
+    const bool neu = !Fenster::istGeladen<Optionen>();
+    Optionen& optionen = Fenster::instanz<Optionen>();
+    // Selecting from code runs the option's Click as a user's click does: a
+    // freshly loaded window applies the currency again, price included.
+    (Währung == QLatin1String("Euro") ? optionen.Option1 : optionen.Option2)->setChecked(true);
+    if (neu) {
+        // Beside the main window where the screen has room, so both stay usable.
+        const QRect frei = screen()->availableGeometry();
+        const QPoint rechts = frameGeometry().topRight() + QPoint(8, 0);
+        optionen.move(rechts.x() + optionen.frameGeometry().width() <= frei.right() ? rechts : frei.topLeft());
+    }
+    optionen.show();
+    optionen.raise();
+    optionen.activateWindow();
 }
 
 QLineEdit* Verbrauch::feld(rechnung::Feld f) const

@@ -1,0 +1,294 @@
+#include "main_window/verbrauch.h"
+#include "options_window/optionen.h"
+#include "testumgebung.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+
+class OptionenTest : public QObject {
+    Q_OBJECT
+
+    Verbrauch* haupt = nullptr;
+
+    Optionen& oeffnen()
+    {
+        haupt->cmdOptionen->click();
+        Optionen& o = Fenster::instanz<Optionen>();
+        if (!QTest::qWaitForWindowActive(&o))
+            qWarning("options window not active");
+        return o;
+    }
+
+    static void anklicken(QWidget* w)
+    {
+        // On the selection circle, not somewhere in the widget.
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+    }
+
+    static QString fokus()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
+
+private slots:
+    void init()
+    {
+        haupt = &Fenster::instanz<Verbrauch>();
+        haupt->show();
+        QVERIFY(QTest::qWaitForWindowActive(haupt));
+    }
+
+    void cleanup()
+    {
+        Fenster::alleEntladen();
+        haupt = nullptr;
+    }
+
+    // --- opening -------------------------------------------------------------
+
+    void oeffnenWendetDieWaehrungAn_data()
+    {
+        QTest::addColumn<QString>("waehrung");
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("preis");
+        QTest::addColumn<QString>("einheit");
+        QTest::newRow("Euro") << "Euro" << "Option1" << "0,88" << "Euro";
+        QTest::newRow("DM") << "DM" << "Option2" << "1,76" << "DM";
+        // Compared exactly: anything but "Euro" counts as DM.
+        QTest::newRow("euro klein") << "euro" << "Option2" << "1,76" << "DM";
+    }
+
+    void oeffnenWendetDieWaehrungAn()
+    {
+        QFETCH(QString, waehrung);
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, preis);
+        QFETCH(QString, einheit);
+        haupt->Währung = waehrung;
+        haupt->txtPreis->setText(QStringLiteral("1,23"));  // the user's own price
+        Optionen& o = oeffnen();
+        QVERIFY(o.isVisible());
+        QCOMPARE(o.findChild<QRadioButton*>(gewaehlt)->isChecked(), true);
+        QCOMPARE(haupt->txtPreis->text(), preis);
+        QCOMPARE(haupt->Label9->text(), einheit);
+        // Modeless and without owner: the main window stays usable.
+        QVERIFY(!o.parentWidget());
+        QVERIFY(!o.isModal());
+        QVERIFY(haupt->isEnabled());
+        QCOMPARE(fokus(), QStringLiteral("Picture1"));
+    }
+
+    void beimLadenIstNichtsGewaehlt()
+    {
+        Optionen& o = Fenster::instanz<Optionen>();
+        QVERIFY(!o.Option1->isChecked());
+        QVERIFY(!o.Option2->isChecked());
+        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,88"));
+    }
+
+    void zweitesOeffnenBringtDasOffeneNachVorn()
+    {
+        Optionen* erstes = &oeffnen();
+        haupt->txtPreis->setText(QStringLiteral("0,95"));
+        haupt->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(haupt));
+        haupt->cmdOptionen->click();
+        QCOMPARE(&Fenster::instanz<Optionen>(), erstes);
+        QCOMPARE(haupt->findChildren<Optionen*>().size(), 0);
+        QTRY_COMPARE(QApplication::activeWindow(), erstes);
+        // The option already selected is not applied again.
+        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,95"));
+    }
+
+    // --- choosing ------------------------------------------------------------
+
+    void dmGiltSofort()
+    {
+        Optionen& o = oeffnen();
+        anklicken(o.Option2);
+        QVERIFY(o.isVisible());
+        QCOMPARE(haupt->Label9->text(), QStringLiteral("DM"));
+        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("1,76"));
+        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        haupt->Berechnen->click();
+        QVERIFY(haupt->lblAusgabe->text().endsWith(QStringLiteral("12,84 DM !")));
+
+        anklicken(o.Option1);
+        QCOMPARE(haupt->Label9->text(), QStringLiteral("Euro"));
+        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,88"));
+        QCOMPARE(haupt->Währung, QStringLiteral("Euro"));
+    }
+
+    void pfeiltastenWaehlenAuch()
+    {
+        Optionen& o = oeffnen();
+        o.Option1->setFocus();
+        QTest::keyClick(o.Option1, Qt::Key_Down);
+        QVERIFY(o.Option2->isChecked());
+        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+    }
+
+    void beschriftungenWaehlenNicht()
+    {
+        Optionen& o = oeffnen();
+        QTest::mouseClick(o.Label2, Qt::LeftButton);
+        QTest::mouseClick(o.Label1, Qt::LeftButton);
+        QVERIFY(o.Option1->isChecked());
+        QCOMPARE(haupt->Währung, QStringLiteral("Euro"));
+        anklicken(o.Option2);
+        QTest::mouseClick(o.Label1, Qt::LeftButton);
+        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+    }
+
+    // --- closing -------------------------------------------------------------
+
+    void okSchliesstUndFokussiert_data()
+    {
+        QTest::addColumn<int>("wie");
+        QTest::newRow("Klick") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("Alt+O") << 2;
+    }
+
+    void okSchliesstUndFokussiert()
+    {
+        QFETCH(int, wie);
+        Optionen* o = &oeffnen();
+        anklicken(o->Option2);
+        haupt->txtLiter->setFocus();  // the main window's focus is elsewhere
+        o->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(o));
+        o->cmdOptionOk->setFocus();
+        if (wie == 0)
+            QTest::mouseClick(o->cmdOptionOk, Qt::LeftButton);
+        else if (wie == 1)
+            QTest::keyClick(o->cmdOptionOk, Qt::Key_Return);
+        else
+            QTest::keyClick(o->cmdOptionOk, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!Fenster::istGeladen<Optionen>());
+        QTRY_COMPARE(fokus(), QStringLiteral("txtKMalt"));
+        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+
+        // The next opening loads a fresh window and applies DM again.
+        haupt->txtPreis->setText(QStringLiteral("2,00"));
+        Optionen& neu = oeffnen();
+        QVERIFY(neu.Option2->isChecked());
+        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("1,76"));
+    }
+
+    void rahmenSchliesstOhneFokuswechsel()
+    {
+        Optionen& o = oeffnen();
+        anklicken(o.Option2);
+        haupt->txtLiter->setFocus();
+        QVERIFY(o.close());
+        QVERIFY(!Fenster::istGeladen<Optionen>());
+        QCOMPARE(haupt->focusWidget(), haupt->txtLiter);
+        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+    }
+
+    void hauptfensterSchonGeschlossen()
+    {
+        // The main window goes first; the options window writes into a fresh,
+        // hidden one, and the program still ends with the options window.
+        Optionen* o = &oeffnen();
+        QVERIFY(haupt->close());
+        QVERIFY(!Fenster::istGeladen<Verbrauch>());
+        anklicken(o->Option2);
+        QVERIFY(Fenster::istGeladen<Verbrauch>());
+        Verbrauch& frisch = Fenster::instanz<Verbrauch>();
+        QVERIFY(!frisch.isVisible());
+        QCOMPARE(frisch.Währung, QStringLiteral("DM"));
+        QCOMPARE(frisch.txtPreis->text(), QStringLiteral("1,76"));
+
+        QTimer::singleShot(0, o->cmdOptionOk, &QPushButton::click);
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        connect(&notbremse, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        notbremse.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!Fenster::istGeladen<Optionen>());
+        QVERIFY(!Fenster::instanz<Verbrauch>().isVisible());
+    }
+
+    // --- the window as designed ------------------------------------------------
+
+    void gestaltung_data()
+    {
+        QTest::addColumn<QRect>("lage");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pixelgroesse");
+        QTest::addColumn<bool>("fett");
+        QTest::addColumn<QString>("tooltip");
+        // Inside Picture1, 2 px of border before the inner area begins.
+        QTest::newRow("Option1") << QRect(26, 18, 17, 33) << "" << 11 << false << "";
+        QTest::newRow("Option2") << QRect(26, 66, 17, 25) << "Option2" << 11 << false << "";
+        QTest::newRow("Label1") << QRect(58, 26, 73, 25) << " EURO" << 18 << true << "Euro als Währung";
+        QTest::newRow("Label2") << QRect(66, 66, 49, 33) << "DM" << 18 << true << "DM als Währung";
+        QTest::newRow("cmdOptionOk") << QRect(154, 74, 105, 33) << "&Ok" << 11 << false << "";
+    }
+
+    void gestaltung()
+    {
+        QFETCH(QRect, lage);
+        QFETCH(QString, text);
+        QFETCH(int, pixelgroesse);
+        QFETCH(bool, fett);
+        QFETCH(QString, tooltip);
+        Optionen& o = Fenster::instanz<Optionen>();
+        auto* w = o.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QCOMPARE(w->parentWidget(), o.Picture1);
+        QCOMPARE(w->geometry(), lage);
+        QCOMPARE(w->font().pixelSize(), pixelgroesse);
+        QCOMPARE(w->font().bold(), fett);
+        QCOMPARE(w->toolTip(), tooltip);
+        QCOMPARE(w->property("text").toString(), text);
+    }
+
+    void fensterUndTafel()
+    {
+        Optionen& o = oeffnen();
+        QCOMPARE(o.windowTitle(), QStringLiteral("Optionen"));
+        QCOMPARE(o.size(), QSize(281, 129));
+        const Qt::WindowFlags f = o.windowFlags();
+        QVERIFY(f.testFlag(Qt::WindowMinimizeButtonHint) && f.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 281, 217));
+        // Taller than the panel: the workspace shows below it. Narrower: the
+        // panel follows the width, its height stays.
+        o.resize(400, 300);
+        QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 400, 217));
+        const QImage bild = o.grab().toImage();
+        QCOMPARE(bild.pixelColor(200, 260), o.palette().color(QPalette::Dark));
+        QCOMPARE(bild.pixelColor(200, 100), o.palette().color(QPalette::Button));
+        o.resize(150, 60);
+        QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 150, 217));
+    }
+
+    void tabReihenfolge()
+    {
+        Optionen& o = oeffnen();
+        anklicken(o.Option2);
+        o.Picture1->setFocus();
+        QStringList gesehen;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            gesehen << fokus();
+        }
+        // The option group is one stop: the selected option.
+        QCOMPARE(gesehen, (QStringList{"Option2", "cmdOptionOk", "Picture1"}));
+    }
+
+    void beschriftungenPassen()
+    {
+        Optionen& o = Fenster::instanz<Optionen>();
+        for (QLabel* l : {o.Label1, o.Label2})
+            QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width(), qPrintable(l->text()));
+        QVERIFY(QFontMetrics(o.cmdOptionOk->font()).horizontalAdvance(QStringLiteral("Ok")) + 8 <= o.cmdOptionOk->width());
+    }
+};
+
+ZAPFKONTOR_TEST_MAIN(OptionenTest)
+#include "optionen_test.moc"
