@@ -3,6 +3,7 @@
 #include "app/gestaltung.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,7 @@ void einrichten(QApplication& app)
 {
     app.setApplicationName(titel);
     app.setApplicationVersion(version);
+    app.setWindowIcon(QIcon(QStringLiteral(":/tankumat.ico")));
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));
     // setStyle keeps the palette of the platform theme; the design's colours

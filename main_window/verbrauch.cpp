@@ -1,10 +1,13 @@
 #include "main_window/verbrauch.h"
 
+#include "about_window/frmabout.h"
 #include "app/anwendung.h"
 #include "app/fenster.h"
 #include "app/gestaltung.h"
+#include "main_window/bildfeld.h"
 #include "options_window/optionen.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +30,30 @@ constexpr Steuerelement txtKMalt{"txtKMalt", "8211", {5520, 2400, 1215, 285}};
 constexpr Steuerelement txtKMneu{"txtKMneu", "8965", {5520, 2880, 1215, 285}};
 constexpr Steuerelement txtLiter{"txtLiter", "55", {5520, 3360, 1215, 285}};
 constexpr Steuerelement txtPreis{"txtPreis", "0,88", {5520, 3840, 1215, 285}};
+// The frame: the text is the box's picture.
+constexpr Steuerelement Picture1{"Picture1", ":/Picture1.jpg", {0, 360, 1695, 1215}};
+constexpr Steuerelement Picture2{"Picture2", ":/Picture2.jpg", {0, 1560, 1695, 1215}};
+constexpr Steuerelement Picture3{"Picture3", ":/Picture3.jpg", {0, 2760, 1695, 1215}};
+constexpr Steuerelement Picture4{"Picture4", ":/Picture4.jpg", {0, 3960, 1695, 1215}};
+constexpr Steuerelement Picture5{"Picture5", ":/Picture5.jpg", {0, 5160, 1695, 1095}};
+constexpr Steuerelement Picture6{"Picture6", ":/Picture6.jpg", {0, 6240, 1695, 1215}};
+constexpr Steuerelement Picture7{"Picture7", ":/Picture7.jpg", {1680, 360, 1695, 1215}};
+constexpr Steuerelement Picture8{"Picture8", ":/Picture8.jpg", {3360, 360, 1695, 1215}};
+constexpr Steuerelement Picture9{"Picture9", "", {5160, 0, 15, 135}};
+constexpr Steuerelement Picture10{"Picture10", ":/Picture10.jpg", {5040, 360, 1815, 1215}};
+constexpr Steuerelement Picture11{"Picture11", ":/Picture11.jpg", {6840, 360, 1695, 1215}};
+constexpr Steuerelement Picture12{"Picture12", ":/Picture12.jpg", {8520, 360, 1695, 1215}};
+constexpr Steuerelement Picture13{"Picture13", ":/Picture13.jpg", {8520, 1560, 1695, 1215}};
+constexpr Steuerelement Picture14{"Picture14", ":/Picture14.jpg", {8520, 2760, 1695, 1215}};
+constexpr Steuerelement Picture15{"Picture15", ":/Picture15.bmp", {8520, 3960, 1695, 1095}, Schrift::Standard,
+                                  "Schloss Wernigerode"};
+constexpr Steuerelement Picture16{"Picture16", ":/Picture16.jpg", {8520, 5040, 1695, 1215}};
+constexpr Steuerelement Picture17{"Picture17", "", {8520, 6000, 135, 15}};
+constexpr Steuerelement Picture18{"Picture18", ":/Picture18.jpg", {8520, 6240, 1695, 1215}};
+constexpr Steuerelement Picture19{"Picture19", ":/Picture19.bmp", {1680, 6240, 6855, 1215}, Schrift::Standard,
+                                  "Kühlergrill mit Markenzeichen"};
+// Inside Picture7's inner area, below the 77 pixels of it that show.
+constexpr Steuerelement Label1{"Label1", "Label1", {0, 1200, 1695, 15}};
 constexpr Steuerelement Label2{"Label2", "Sprittafel", {2520, 1680, 5250, 435}, Schrift::Ueberschrift};
 constexpr Steuerelement Label3{"Label3", "Kilometerstand alt", {2520, 2400, 2895, 375}, Schrift::GrossFett};
 constexpr Steuerelement Label4{"Label4", "Kilometerstand neu", {2520, 2880, 2895, 375}, Schrift::GrossFett};
@@ -44,6 +71,16 @@ constexpr Steuerelement cmdOptionen{"cmdOptionen", "&Optionen", {0, 0, 5055, 375
                                     "Euro oder DM?"};
 constexpr Steuerelement cmdinfo{"cmdinfo", "I&nfo", {5040, 0, 5175, 375}, Schrift::Standard, "Informationen!"};
 }  // namespace Entwurf
+
+Bildfeld* bildfeld(QWidget& fenster, const Steuerelement& e)
+{
+    auto* b = new Bildfeld(&fenster, QString::fromLatin1(e.text));
+    b->setObjectName(QString::fromLatin1(e.name));
+    b->setGeometry(Gestaltung::pixel(e.lage));
+    if (e.tooltip)
+        b->setToolTip(QString::fromUtf8(e.tooltip));
+    return b;
+}
 
 QLineEdit* eingabe(QWidget& fenster, const Steuerelement& e)
 {
@@ -72,6 +109,7 @@ Verbrauch::Verbrauch()
 {
     setObjectName(QStringLiteral("Verbrauch"));
     setWindowTitle(QString::fromUtf8(fensterTitel));
+    setWindowIcon(QIcon(QStringLiteral(":/tankumat.ico")));
     setBackgroundRole(QPalette::Button);
 
     // Created in the focus order of the design; labels hold their places in
@@ -80,6 +118,26 @@ Verbrauch::Verbrauch()
     txtKMneu = eingabe(*this, Entwurf::txtKMneu);
     txtLiter = eingabe(*this, Entwurf::txtLiter);
     txtPreis = eingabe(*this, Entwurf::txtPreis);
+    Picture1 = bildfeld(*this, Entwurf::Picture1);
+    Picture2 = bildfeld(*this, Entwurf::Picture2);
+    Picture3 = bildfeld(*this, Entwurf::Picture3);
+    Picture4 = bildfeld(*this, Entwurf::Picture4);
+    Picture5 = bildfeld(*this, Entwurf::Picture5);
+    Picture6 = bildfeld(*this, Entwurf::Picture6);
+    Picture7 = bildfeld(*this, Entwurf::Picture7);
+    Picture8 = bildfeld(*this, Entwurf::Picture8);
+    Picture9 = bildfeld(*this, Entwurf::Picture9);
+    Picture10 = bildfeld(*this, Entwurf::Picture10);
+    Picture11 = bildfeld(*this, Entwurf::Picture11);
+    Picture12 = bildfeld(*this, Entwurf::Picture12);
+    Picture13 = bildfeld(*this, Entwurf::Picture13);
+    Picture14 = bildfeld(*this, Entwurf::Picture14);
+    Picture16 = bildfeld(*this, Entwurf::Picture16);
+    Picture17 = bildfeld(*this, Entwurf::Picture17);
+    Picture18 = bildfeld(*this, Entwurf::Picture18);
+    Picture19 = bildfeld(*this, Entwurf::Picture19);
+    Label1 = Gestaltung::bezeichnung(*Picture7, Entwurf::Label1);
+    Label1->move(Label1->pos() + QPoint(Picture7->frameWidth(), Picture7->frameWidth()));
     Label2 = Gestaltung::bezeichnung(*this, Entwurf::Label2);
     Label3 = Gestaltung::bezeichnung(*this, Entwurf::Label3);
     Label4 = Gestaltung::bezeichnung(*this, Entwurf::Label4);
@@ -94,6 +152,7 @@ Verbrauch::Verbrauch()
     cmdWeiter = Gestaltung::knopf(*this, Entwurf::cmdWeiter);
     cmdOptionen = Gestaltung::knopf(*this, Entwurf::cmdOptionen);
     cmdinfo = Gestaltung::knopf(*this, Entwurf::cmdinfo);
+    Picture15 = bildfeld(*this, Entwurf::Picture15);
 
     Gestaltung::anTextAnpassen(*Label2);
     lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -154,6 +213,14 @@ void Verbrauch::cmdWeiter_Click()
 
 void Verbrauch::cmdinfo_Click()
 {
+    frmAbout& info = Fenster::instanz<frmAbout>();
+    // Owned by this window; the single instance is made without an owner,
+    // and setParent would otherwise drop its dialog flags.
+    info.setParent(this, info.windowFlags());
+    info.exec();  // unloads itself however it is closed
+    // Nothing hands the activation back when a modal window closes.
+    activateWindow();
+    txtKMalt->setFocus();
 }
 
 void Verbrauch::cmdOptionen_Click()

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+class Bildfeld;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,6 +35,26 @@ public:
     QLineEdit* txtKMneu;
     QLineEdit* txtLiter;
     QLineEdit* txtPreis;
+    // The picture frame round the window's edge.
+    Bildfeld* Picture1;
+    Bildfeld* Picture2;
+    Bildfeld* Picture3;
+    Bildfeld* Picture4;
+    Bildfeld* Picture5;
+    Bildfeld* Picture6;
+    Bildfeld* Picture7;
+    Bildfeld* Picture8;
+    Bildfeld* Picture9;
+    Bildfeld* Picture10;
+    Bildfeld* Picture11;
+    Bildfeld* Picture12;
+    Bildfeld* Picture13;
+    Bildfeld* Picture14;
+    Bildfeld* Picture16;
+    Bildfeld* Picture17;
+    Bildfeld* Picture18;
+    Bildfeld* Picture19;
+    QLabel* Label1;  // inside Picture7, below what the box shows
     QLabel* Label2;
     QLabel* Label3;
     QLabel* Label4;
@@ -48,6 +69,7 @@ public:
     QPushButton* cmdWeiter;
     QPushButton* cmdOptionen;
     QPushButton* cmdinfo;
+    Bildfeld* Picture15;
 
     // The figures of the last calculation, and the currency it prints.
     std::int32_t KilometerAlt = 0;
