@@ -33,6 +33,8 @@ W* platziere(QWidget& behaelter, const Steuerelement& e, W* w)
     w->setFont(schrift(e.schrift));
     if (e.tooltip)
         w->setToolTip(QString::fromUtf8(e.tooltip));
+    if (e.vorleseName)
+        w->setAccessibleName(QString::fromUtf8(e.vorleseName));
     return w;
 }
 

@@ -54,6 +54,9 @@ struct Steuerelement {
     Twips lage;
     Schrift schrift = Schrift::Standard;
     const char* tooltip = nullptr;
+    // What a screen reader calls the control where its text does not say it
+    // (a text box, a picture).
+    const char* vorleseName = nullptr;
 };
 
 // Each makes the control as a child of `behaelter` and places it. Controls are

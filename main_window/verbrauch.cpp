@@ -26,32 +26,53 @@ constexpr Gestaltung::Twips fensterGroesse{0, 0, 10215, 7395};
 constexpr auto fensterTitel = "Tankumat Fenrold-Edition!";
 
 namespace Entwurf {
-constexpr Steuerelement txtKMalt{"txtKMalt", "8211", {5520, 2400, 1215, 285}};
-constexpr Steuerelement txtKMneu{"txtKMneu", "8965", {5520, 2880, 1215, 285}};
-constexpr Steuerelement txtLiter{"txtLiter", "55", {5520, 3360, 1215, 285}};
-constexpr Steuerelement txtPreis{"txtPreis", "0,88", {5520, 3840, 1215, 285}};
+constexpr Steuerelement txtKMalt{"txtKMalt", "8211", {5520, 2400, 1215, 285}, Schrift::Standard, nullptr,
+    "Kilometerstand alt, in Kilometer"};
+constexpr Steuerelement txtKMneu{"txtKMneu", "8965", {5520, 2880, 1215, 285}, Schrift::Standard, nullptr,
+    "Kilometerstand neu, in Kilometer"};
+constexpr Steuerelement txtLiter{"txtLiter", "55", {5520, 3360, 1215, 285}, Schrift::Standard, nullptr,
+    "Kraftstoff, in Liter"};
+constexpr Steuerelement txtPreis{"txtPreis", "0,88", {5520, 3840, 1215, 285}, Schrift::Standard, nullptr,
+    "Preis je Liter"};
 // The frame: the text is the box's picture.
-constexpr Steuerelement Picture1{"Picture1", ":/Picture1.jpg", {0, 360, 1695, 1215}};
-constexpr Steuerelement Picture2{"Picture2", ":/Picture2.jpg", {0, 1560, 1695, 1215}};
-constexpr Steuerelement Picture3{"Picture3", ":/Picture3.jpg", {0, 2760, 1695, 1215}};
-constexpr Steuerelement Picture4{"Picture4", ":/Picture4.jpg", {0, 3960, 1695, 1215}};
-constexpr Steuerelement Picture5{"Picture5", ":/Picture5.jpg", {0, 5160, 1695, 1095}};
-constexpr Steuerelement Picture6{"Picture6", ":/Picture6.jpg", {0, 6240, 1695, 1215}};
-constexpr Steuerelement Picture7{"Picture7", ":/Picture7.jpg", {1680, 360, 1695, 1215}};
-constexpr Steuerelement Picture8{"Picture8", ":/Picture8.jpg", {3360, 360, 1695, 1215}};
-constexpr Steuerelement Picture9{"Picture9", "", {5160, 0, 15, 135}};
-constexpr Steuerelement Picture10{"Picture10", ":/Picture10.jpg", {5040, 360, 1815, 1215}};
-constexpr Steuerelement Picture11{"Picture11", ":/Picture11.jpg", {6840, 360, 1695, 1215}};
-constexpr Steuerelement Picture12{"Picture12", ":/Picture12.jpg", {8520, 360, 1695, 1215}};
-constexpr Steuerelement Picture13{"Picture13", ":/Picture13.jpg", {8520, 1560, 1695, 1215}};
-constexpr Steuerelement Picture14{"Picture14", ":/Picture14.jpg", {8520, 2760, 1695, 1215}};
-constexpr Steuerelement Picture15{"Picture15", ":/Picture15.bmp", {8520, 3960, 1695, 1095}, Schrift::Standard,
-                                  "Schloss Wernigerode"};
-constexpr Steuerelement Picture16{"Picture16", ":/Picture16.jpg", {8520, 5040, 1695, 1215}};
-constexpr Steuerelement Picture17{"Picture17", "", {8520, 6000, 135, 15}};
-constexpr Steuerelement Picture18{"Picture18", ":/Picture18.jpg", {8520, 6240, 1695, 1215}};
-constexpr Steuerelement Picture19{"Picture19", ":/Picture19.bmp", {1680, 6240, 6855, 1215}, Schrift::Standard,
-                                  "Kühlergrill mit Markenzeichen"};
+constexpr Steuerelement Picture1{"Picture1", ":/Picture1.jpg", {0, 360, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Scheinwerfer bei Nacht"};
+constexpr Steuerelement Picture2{"Picture2", ":/Picture2.jpg", {0, 1560, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Rücklicht"};
+constexpr Steuerelement Picture3{"Picture3", ":/Picture3.jpg", {0, 2760, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: roter Kombi von hinten"};
+constexpr Steuerelement Picture4{"Picture4", ":/Picture4.jpg", {0, 3960, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Kombi an der Strandpromenade"};
+constexpr Steuerelement Picture5{"Picture5", ":/Picture5.jpg", {0, 5160, 1695, 1095}, Schrift::Standard, nullptr,
+    "Bild: Karosseriefugen"};
+constexpr Steuerelement Picture6{"Picture6", ":/Picture6.jpg", {0, 6240, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Kombi vor einem Haus"};
+constexpr Steuerelement Picture7{"Picture7", ":/Picture7.jpg", {1680, 360, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Wagen im Schnee"};
+constexpr Steuerelement Picture8{"Picture8", ":/Picture8.jpg", {3360, 360, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Innenraum"};
+constexpr Steuerelement Picture9{"Picture9", "", {5160, 0, 15, 135}, Schrift::Standard, nullptr,
+    "leeres Bildfeld"};
+constexpr Steuerelement Picture10{"Picture10", ":/Picture10.jpg", {5040, 360, 1815, 1215}, Schrift::Standard, nullptr,
+    "Bild: Klarglasscheinwerfer"};
+constexpr Steuerelement Picture11{"Picture11", ":/Picture11.jpg", {6840, 360, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Kombi bei Nacht vor einer Mauer"};
+constexpr Steuerelement Picture12{"Picture12", ":/Picture12.jpg", {8520, 360, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Türgriff"};
+constexpr Steuerelement Picture13{"Picture13", ":/Picture13.jpg", {8520, 1560, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Lichter im Nebel"};
+constexpr Steuerelement Picture14{"Picture14", ":/Picture14.jpg", {8520, 2760, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Kombi in der Abenddämmerung"};
+constexpr Steuerelement Picture15{"Picture15", ":/Picture15.bmp", {8520, 3960, 1695, 1095}, Schrift::Standard, "Schloss Wernigerode",
+    "Bild: Schloss auf dem Berg"};
+constexpr Steuerelement Picture16{"Picture16", ":/Picture16.jpg", {8520, 5040, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: roter Kombi von oben"};
+constexpr Steuerelement Picture17{"Picture17", "", {8520, 6000, 135, 15}, Schrift::Standard, nullptr,
+    "leeres Bildfeld"};
+constexpr Steuerelement Picture18{"Picture18", ":/Picture18.jpg", {8520, 6240, 1695, 1215}, Schrift::Standard, nullptr,
+    "Bild: Wagen in einer Kurve"};
+constexpr Steuerelement Picture19{"Picture19", ":/Picture19.bmp", {1680, 6240, 6855, 1215}, Schrift::Standard, "Kühlergrill mit Markenzeichen",
+    "Bild: Kühlergrill"};
 // Inside Picture7's inner area, below the 77 pixels of it that show.
 constexpr Steuerelement Label1{"Label1", "Label1", {0, 1200, 1695, 15}};
 constexpr Steuerelement Label2{"Label2", "Sprittafel", {2520, 1680, 5250, 435}, Schrift::Ueberschrift};
@@ -79,6 +100,7 @@ Bildfeld* bildfeld(QWidget& fenster, const Steuerelement& e)
     b->setGeometry(Gestaltung::pixel(e.lage));
     if (e.tooltip)
         b->setToolTip(QString::fromUtf8(e.tooltip));
+    b->setAccessibleName(QString::fromUtf8(e.vorleseName));
     return b;
 }
 
@@ -155,6 +177,9 @@ Verbrauch::Verbrauch()
     Picture15 = bildfeld(*this, Entwurf::Picture15);
 
     Gestaltung::anTextAnpassen(*Label2);
+    // The price's unit changes with the currency; a screen reader hears it
+    // as the description (the options window keeps it up to date).
+    txtPreis->setAccessibleDescription(Label9->text());
     lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblAusgabe->setEnabled(false);
     Berechnen->setDefault(true);

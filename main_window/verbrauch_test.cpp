@@ -1,6 +1,7 @@
 #include "main_window/verbrauch.h"
 #include "testumgebung.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,6 +141,30 @@ private slots:
         QVERIFY(l->font().bold() && l->font().underline());
         QCOMPARE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->text()));
         QCOMPARE(l->height(), QFontMetrics(l->font()).height());
+    }
+
+    void vorleseNamen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("beschreibung");
+        QTest::newRow("txtKMalt") << "Kilometerstand alt, in Kilometer" << "";
+        QTest::newRow("txtLiter") << "Kraftstoff, in Liter" << "";
+        QTest::newRow("txtPreis") << "Preis je Liter" << "Euro";
+        QTest::newRow("Berechnen") << "Berechnen" << "Hier klicken zum Berechnen!";
+        QTest::newRow("cmdOptionen") << "Optionen" << "Euro oder DM?";
+        QTest::newRow("Picture15") << "Bild: Schloss auf dem Berg" << "Schloss Wernigerode";
+        QTest::newRow("Picture9") << "leeres Bildfeld" << "";
+    }
+
+    void vorleseNamen()
+    {
+        // What a screen reader is told of each control.
+        QFETCH(QString, name);
+        QFETCH(QString, beschreibung);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(steuerelement(QTest::currentDataTag()));
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), name);
+        QCOMPARE(a->text(QAccessible::Description), beschreibung);
     }
 
     void schriftErsatz()

@@ -5,9 +5,11 @@
 #include "main_window/verbrauch.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -43,6 +45,7 @@ void anwenden(const Waehrung& w)
     haupt.Label9->setText(QString::fromLatin1(w.name));
     haupt.txtPreis->setText(QString::fromLatin1(w.preis));
     haupt.Währung = QString::fromLatin1(w.name);
+    haupt.txtPreis->setAccessibleDescription(haupt.Label9->text());
 }
 
 QRadioButton* auswahl(QWidget& behaelter, const Steuerelement& e)
@@ -60,6 +63,10 @@ Optionen::Optionen()
 {
     setObjectName(QStringLiteral("Optionen"));
     setWindowTitle(QStringLiteral("Optionen"));
+    // An empty icon would fall back to the program's; the window has none.
+    QPixmap keinSymbol(16, 16);
+    keinSymbol.fill(Qt::transparent);
+    setWindowIcon(QIcon(keinSymbol));
 
     arbeitsbereich = new QMdiArea(this);
     // QMdiArea takes its brush once, when it is made; name it, so it is the
@@ -90,13 +97,20 @@ Optionen::Optionen()
     // Outside a dialog a push button takes Enter only when told to.
     cmdOptionOk->setAutoDefault(true);
 
+    // Toggled, not clicked: a selection made from code or with the arrow keys
+    // must run the handler exactly as a click does, and toggled(true) comes
+    // only when the option was not selected before.
     connect(Option1, &QRadioButton::toggled, this, [this](bool gewaehlt) {
-        if (gewaehlt)
-            Option1_Click();
+        if (!gewaehlt)
+            return;
+        auswahlIstTabstopp();
+        Option1_Click();
     });
     connect(Option2, &QRadioButton::toggled, this, [this](bool gewaehlt) {
-        if (gewaehlt)
-            Option2_Click();
+        if (!gewaehlt)
+            return;
+        auswahlIstTabstopp();
+        Option2_Click();
     });
     connect(cmdOptionOk, &QPushButton::clicked, this, &Optionen::cmdOptionOk_Click);
 
@@ -122,6 +136,15 @@ void Optionen::cmdOptionOk_Click()
     if (haupt.isVisible())
         haupt.activateWindow();
     haupt.txtKMalt->setFocus();
+}
+
+void Optionen::auswahlIstTabstopp()
+{
+    // Qt moves the group's one tab stop only to an option that receives the
+    // focus; one selected from code ("&Optionen" with DM) would leave Tab
+    // landing on Option1.
+    for (QRadioButton* option : {Option1, Option2})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void Optionen::resizeEvent(QResizeEvent* ereignis)

@@ -37,5 +37,7 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
+    void auswahlIstTabstopp();
+
     QMdiArea* arbeitsbereich;
 };

@@ -97,7 +97,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(haupt));
         haupt->cmdOptionen->click();
         QCOMPARE(&Fenster::instanz<Optionen>(), erstes);
-        QCOMPARE(haupt->findChildren<Optionen*>().size(), 0);
+        int offen = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            offen += qobject_cast<Optionen*>(w) && w->isVisible();
+        QCOMPARE(offen, 1);
         QTRY_COMPARE(QApplication::activeWindow(), erstes);
         // The option already selected is not applied again.
         QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,95"));
@@ -113,6 +116,7 @@ private slots:
         QCOMPARE(haupt->Label9->text(), QStringLiteral("DM"));
         QCOMPARE(haupt->txtPreis->text(), QStringLiteral("1,76"));
         QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        QCOMPARE(haupt->txtPreis->accessibleDescription(), QStringLiteral("DM"));
         haupt->Berechnen->click();
         QVERIFY(haupt->lblAusgabe->text().endsWith(QStringLiteral("12,84 DM !")));
 
@@ -147,27 +151,35 @@ private slots:
 
     void okSchliesstUndFokussiert_data()
     {
-        QTest::addColumn<int>("wie");
-        QTest::newRow("Klick") << 0;
-        QTest::newRow("Enter") << 1;
-        QTest::newRow("Alt+O") << 2;
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<Qt::KeyboardModifiers>("umschalter");
+        QTest::addColumn<QString>("fokusVorher");
+        // No key: a mouse click.
+        QTest::newRow("Klick") << 0 << Qt::KeyboardModifiers() << "cmdOptionOk";
+        QTest::newRow("Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "cmdOptionOk";
+        QTest::newRow("Enter Ziffernblock") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                            << "cmdOptionOk";
+        QTest::newRow("Leertaste") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << "cmdOptionOk";
+        QTest::newRow("Alt+O von der Tafel") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier) << "Picture1";
+        QTest::newRow("Alt+O von der Option") << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::AltModifier) << "Option2";
     }
 
     void okSchliesstUndFokussiert()
     {
-        QFETCH(int, wie);
+        QFETCH(int, taste);
+        QFETCH(Qt::KeyboardModifiers, umschalter);
+        QFETCH(QString, fokusVorher);
         Optionen* o = &oeffnen();
         anklicken(o->Option2);
         haupt->txtLiter->setFocus();  // the main window's focus is elsewhere
         o->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(o));
-        o->cmdOptionOk->setFocus();
-        if (wie == 0)
+        QWidget* vorher = o->findChild<QWidget*>(fokusVorher);
+        vorher->setFocus();
+        if (taste == 0)
             QTest::mouseClick(o->cmdOptionOk, Qt::LeftButton);
-        else if (wie == 1)
-            QTest::keyClick(o->cmdOptionOk, Qt::Key_Return);
         else
-            QTest::keyClick(o->cmdOptionOk, Qt::Key_O, Qt::AltModifier);
+            QTest::keyClick(vorher, Qt::Key(taste), umschalter);
         QTRY_VERIFY(!Fenster::istGeladen<Optionen>());
         QTRY_COMPARE(fokus(), QStringLiteral("txtKMalt"));
         QCOMPARE(haupt->Währung, QStringLiteral("DM"));
@@ -255,6 +267,14 @@ private slots:
         QCOMPARE(o.size(), QSize(281, 129));
         const Qt::WindowFlags f = o.windowFlags();
         QVERIFY(f.testFlag(Qt::WindowMinimizeButtonHint) && f.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(f.testFlag(Qt::WindowCloseButtonHint));
+        // No icon of its own, so not the program's pump either.
+        const QImage symbol = o.windowIcon().pixmap(16, 16).toImage();
+        QVERIFY(!QApplication::windowIcon().isNull());
+        QVERIFY(!symbol.isNull());
+        for (int y = 0; y < symbol.height(); ++y)
+            for (int x = 0; x < symbol.width(); ++x)
+                QCOMPARE(qAlpha(symbol.pixel(x, y)), 0);
         QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 281, 217));
         // Taller than the panel: the workspace shows below it. Narrower: the
         // panel follows the width, its height stays.
@@ -267,18 +287,42 @@ private slots:
         QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 150, 217));
     }
 
+    void tabReihenfolge_data()
+    {
+        QTest::addColumn<QString>("waehrung");
+        QTest::addColumn<QString>("klick");
+        QTest::addColumn<QString>("gewaehlt");
+        // Selected by "&Optionen" alone, without the option ever having had
+        // the focus, and by the user.
+        QTest::newRow("Euro beim Öffnen") << "Euro" << "" << "Option1";
+        QTest::newRow("DM beim Öffnen") << "DM" << "" << "Option2";
+        QTest::newRow("DM geklickt") << "Euro" << "Option2" << "Option2";
+        QTest::newRow("Euro geklickt") << "DM" << "Option1" << "Option1";
+    }
+
     void tabReihenfolge()
     {
+        QFETCH(QString, waehrung);
+        QFETCH(QString, klick);
+        QFETCH(QString, gewaehlt);
+        haupt->Währung = waehrung;
         Optionen& o = oeffnen();
-        anklicken(o.Option2);
+        if (!klick.isEmpty())
+            anklicken(o.findChild<QWidget*>(klick));
         o.Picture1->setFocus();
-        QStringList gesehen;
+        QStringList vorwaerts;
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            gesehen << fokus();
+            vorwaerts << fokus();
         }
         // The option group is one stop: the selected option.
-        QCOMPARE(gesehen, (QStringList{"Option2", "cmdOptionOk", "Picture1"}));
+        QCOMPARE(vorwaerts, (QStringList{gewaehlt, "cmdOptionOk", "Picture1"}));
+        QStringList rueckwaerts;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            rueckwaerts << fokus();
+        }
+        QCOMPARE(rueckwaerts, (QStringList{"cmdOptionOk", gewaehlt, "Picture1"}));
     }
 
     void beschriftungenPassen()
