@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""The path a blind user takes: the real program on xcb, read and driven
+through the accessibility bus (AT-SPI) as a screen reader does it.
+
+Usage: vorlesen_test.py PATH/TO/tankumat  (inside a D-Bus session, with DISPLAY)
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TITEL = "Zapfkontor V1.03"
+
+
+def fehler(text):
+    print("FAIL:", text)
+    sys.exit(1)
+
+
+def alle(knoten):
+    yield knoten
+    for i in range(knoten.childCount):
+        kind = knoten.getChildAtIndex(i)
+        if kind is not None:
+            yield from alle(kind)
+
+
+def warte_auf(suche, sekunden=10):
+    ende = time.time() + sekunden
+    while time.time() < ende:
+        gefunden = suche()
+        if gefunden is not None:
+            return gefunden
+        time.sleep(0.1)
+    return None
+
+
+def programm():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == TITEL:
+            return app
+    return None
+
+
+def main():
+    umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="de_DE.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    prozess = subprocess.Popen([sys.argv[1]], env=umgebung)
+    try:
+        app = warte_auf(programm)
+        if app is None:
+            fehler("the program did not appear on the accessibility bus")
+        knoten = warte_auf(lambda: [k for k in alle(app)] if any(
+            k.name == "Berechnen" for k in alle(app)) else None)
+        if knoten is None:
+            fehler("no button 'Berechnen' in the accessibility tree")
+        namen = {k.name: k for k in knoten}
+
+        # Every text box has a name that says what goes in it.
+        felder = {"Kilometerstand alt, in Kilometer": "1000", "Kilometerstand neu, in Kilometer": "1500",
+                  "Kraftstoff, in Liter": "40", "Preis je Liter": "1,5"}
+        for name, text in felder.items():
+            feld = namen.get(name)
+            if feld is None or feld.getRole() != pyatspi.ROLE_TEXT:
+                fehler(f"no text box named {name!r}: " + repr(sorted((k.name, k.getRoleName()) for k in knoten)[:60]))
+            feld.queryEditableText().setTextContents(text)
+        if namen["Preis je Liter"].description != "Euro":
+            fehler("the price's unit is not its description")
+        for name in ("Optionen", "Info", "Bild: Schloss auf dem Berg"):
+            if name not in namen:
+                fehler(f"nothing named '{name}'")
+        if namen["Berechnen"].description != "Hier klicken zum Berechnen!":
+            fehler("the button's tooltip is not its description")
+
+        knopf = namen["Berechnen"].queryAction()
+        knopf.doAction(0)
+
+        def satz():
+            for k in alle(app):
+                if k.getRole() == pyatspi.ROLE_LABEL and k.name.startswith(" Für die Fahrstrecke von"):
+                    return k.name
+            return None
+
+        gelesen = warte_auf(satz)
+        if gelesen is None:
+            fehler("no result sentence to read")
+        erwartet = " Für die Fahrstrecke von \r\n500  Km wurden durchschnittlich \r\n8 Liter verbraucht! " \
+                   "Die Kosten auf 100 \r\nKilometer betragen 12 Euro !"
+        if gelesen != erwartet:
+            fehler(f"read {gelesen!r}")
+        print("PASS: names read, fields typed into, result read through AT-SPI")
+    finally:
+        prozess.terminate()
+        prozess.wait(timeout=10)
+
+
+main()
