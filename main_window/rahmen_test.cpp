@@ -67,9 +67,7 @@ class RahmenTest : public QObject {
 private slots:
     void init()
     {
-        w = &Fenster::instanz<Verbrauch>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w = Testumgebung::hauptfensterZeigen());
     }
 
     void cleanup()

@@ -49,9 +49,7 @@ class VerbrauchTest : public QObject {
 private slots:
     void init()
     {
-        w = &Fenster::instanz<Verbrauch>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(w = Testumgebung::hauptfensterZeigen());
     }
 
     void cleanup()

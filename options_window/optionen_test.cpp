@@ -36,9 +36,7 @@ class OptionenTest : public QObject {
 private slots:
     void init()
     {
-        haupt = &Fenster::instanz<Verbrauch>();
-        haupt->show();
-        QVERIFY(QTest::qWaitForWindowActive(haupt));
+        QVERIFY(haupt = Testumgebung::hauptfensterZeigen());
     }
 
     void cleanup()

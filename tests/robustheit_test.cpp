@@ -38,9 +38,7 @@ class RobustheitTest : public QObject {
 private slots:
     void init()
     {
-        w = &Fenster::instanz<Verbrauch>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(w = Testumgebung::hauptfensterZeigen());
     }
 
     void cleanup()

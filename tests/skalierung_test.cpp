@@ -18,9 +18,7 @@ class SkalierungTest : public QObject {
 private slots:
     void init()
     {
-        w = &Fenster::instanz<Verbrauch>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w = Testumgebung::hauptfensterZeigen());
     }
 
     void cleanup() { Fenster::alleEntladen(); }

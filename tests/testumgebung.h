@@ -5,6 +5,7 @@
 
 #include "app/anwendung.h"
 #include "app/fenster.h"
+#include "main_window/verbrauch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -51,6 +52,15 @@ Meldung beantworteMeldung(Aktion&& aktion)
     antwort.start(0);
     std::forward<Aktion>(aktion)();
     return m;
+}
+
+// The main window, loaded, shown and active, as most tests begin; nullptr
+// when it did not become active.
+inline Verbrauch* hauptfensterZeigen()
+{
+    Verbrauch& w = Fenster::instanz<Verbrauch>();
+    w.show();
+    return QTest::qWaitForWindowActive(&w) ? &w : nullptr;
 }
 
 inline int starte(QObject& test, int argc, char** argv)
