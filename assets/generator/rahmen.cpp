@@ -157,22 +157,64 @@ void scheinwerferNachts(QPainter& p, QSize s)
 
 void ruecklicht(QPainter& p, QSize s)
 {
-    verlauf(p, QRect({}, s), QColor(215, 215, 215), QColor(190, 190, 192));
+    verlauf(p, QRect({}, s), QColor(222, 223, 225), QColor(200, 201, 204));
+    // The silver rear wing, curving round the corner of the car.
     QPainterPath blech;
-    blech.addRoundedRect(QRectF(-10, 18, s.width() + 20, 70), 18, 18);
-    QLinearGradient silber(0, 18, 0, 80);
-    silber.setColorAt(0, QColor(235, 237, 240));
-    silber.setColorAt(0.5, QColor(160, 165, 172));
-    silber.setColorAt(1, QColor(205, 208, 212));
+    blech.moveTo(8, s.height());
+    blech.quadTo(4, 30, 30, 4);
+    blech.lineTo(s.width(), 0);
+    blech.lineTo(s.width(), s.height());
+    blech.closeSubpath();
+    QLinearGradient silber(10, 10, 100, 80);
+    silber.setColorAt(0, QColor(236, 238, 241));
+    silber.setColorAt(0.4, QColor(182, 186, 192));
+    silber.setColorAt(0.6, QColor(206, 209, 214));
+    silber.setColorAt(1, QColor(128, 132, 139));
     p.fillPath(blech, silber);
+    p.setPen(QPen(QColor(90, 94, 100), 1));
+    p.drawLine(QPointF(103, 0), QPointF(100, s.height()));
+
+    // The cluster in its dark rim: red glass above, clear glass below.
     QPainterPath leuchte;
-    leuchte.addRoundedRect(QRectF(22, 26, 64, 42), 10, 10);
-    p.fillPath(leuchte, QColor(200, 20, 25));
-    p.fillRect(QRectF(30, 46, 48, 12), QColor(240, 240, 235));
-    p.setPen(QPen(QColor(120, 10, 15), 1));
-    p.setBrush(Qt::NoBrush);
+    leuchte.moveTo(26, 14);
+    leuchte.lineTo(90, 10);
+    leuchte.quadTo(96, 10, 96, 16);
+    leuchte.lineTo(95, 62);
+    leuchte.quadTo(95, 68, 89, 68);
+    leuchte.lineTo(24, 68);
+    leuchte.quadTo(16, 42, 26, 14);
+    p.setPen(QPen(QColor(40, 40, 44), 2));
+    p.setBrush(QColor(60, 20, 20));
     p.drawPath(leuchte);
-    leuchten(p, {40, 36}, 8, QColor(255, 90, 90));
+    p.save();
+    p.setClipPath(leuchte);
+    QLinearGradient rot(0, 10, 0, 46);
+    rot.setColorAt(0, QColor(255, 70, 60));
+    rot.setColorAt(0.5, QColor(220, 20, 20));
+    rot.setColorAt(1, QColor(140, 0, 0));
+    p.fillRect(QRectF(0, 0, s.width(), 46), rot);
+    p.setPen(QPen(QColor(255, 140, 130, 110), 0.8));
+    for (int x = 22; x < 100; x += 6)
+        p.drawLine(QPointF(x, 10), QPointF(x - 3, 46));
+    QLinearGradient klar(0, 46, 0, 68);
+    klar.setColorAt(0, QColor(248, 248, 250));
+    klar.setColorAt(1, QColor(170, 172, 178));
+    p.fillRect(QRectF(0, 46, s.width(), 22), klar);
+    // Chrome bowls of the reversing and indicator lamps behind the clear glass.
+    for (qreal x : {42.0, 68.0}) {
+        QRadialGradient schale(QPointF(x - 3, 54), 11);
+        schale.setColorAt(0, Qt::white);
+        schale.setColorAt(0.6, QColor(160, 164, 170));
+        schale.setColorAt(1, QColor(90, 94, 100));
+        p.setPen(Qt::NoPen);
+        p.setBrush(schale);
+        p.drawEllipse(QPointF(x, 57), 9, 8);
+    }
+    p.setPen(QPen(QColor(50, 30, 30), 1.5));
+    p.drawLine(QPointF(0, 46), QPointF(s.width(), 46));
+    p.restore();
+    p.setPen(QPen(QColor(255, 255, 255, 170), 1.2));
+    p.drawLine(QPointF(32, 15), QPointF(86, 12.5));
 }
 
 void roterKombiVorGebaeude(QPainter& p, QSize s)
@@ -437,25 +479,48 @@ void roterKombiVonOben(QPainter& p, QSize s)
 
 void kurveInDerDaemmerung(QPainter& p, QSize s)
 {
-    QLinearGradient himmel(0, 0, 0, 44);
-    himmel.setColorAt(0, QColor(70, 30, 100));
-    himmel.setColorAt(1, QColor(170, 90, 150));
-    p.fillRect(QRectF(0, 0, s.width(), 44), himmel);
+    QLinearGradient himmel(0, 0, 0, 42);
+    himmel.setColorAt(0, QColor(54, 24, 86));
+    himmel.setColorAt(0.55, QColor(120, 60, 130));
+    himmel.setColorAt(1, QColor(200, 120, 150));
+    p.fillRect(QRectF(0, 0, s.width(), 42), himmel);
+    // Two ranges of hills, the nearer one darker.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 30, 55));
-    p.drawEllipse(QRectF(-30, 28, 90, 40));
-    p.drawEllipse(QRectF(40, 24, 110, 46));
-    p.fillRect(QRectF(0, 46, s.width(), 34), QColor(35, 40, 35));
-    QPainterPath bogen;
-    bogen.moveTo(-10, 80);
-    bogen.cubicTo(20, 50, 90, 70, 130, 48);
+    p.setBrush(QColor(70, 40, 86));
+    p.drawPolygon(QPolygonF({QPointF(0, 36), QPointF(22, 24), QPointF(44, 32), QPointF(70, 20), QPointF(100, 30),
+                             QPointF(s.width(), 26), QPointF(s.width(), 50), QPointF(0, 50)}));
+    p.setBrush(QColor(34, 30, 40));
+    p.drawPolygon(QPolygonF({QPointF(0, 46), QPointF(30, 36), QPointF(60, 42), QPointF(90, 34), QPointF(s.width(), 40),
+                             QPointF(s.width(), s.height()), QPointF(0, s.height())}));
+    // The road sweeping through the bend, lighter than the land.
+    QPainterPath strasse;
+    strasse.moveTo(-4, 80);
+    strasse.cubicTo(10, 56, 60, 60, 80, 46);
+    strasse.cubicTo(92, 40, 110, 40, 120, 40);
+    strasse.lineTo(120, 45);
+    strasse.cubicTo(110, 46, 100, 50, 92, 56);
+    strasse.cubicTo(76, 68, 56, 70, 46, 80);
+    strasse.closeSubpath();
+    p.fillPath(strasse, QColor(110, 100, 116));
+    QPainterPath mitte;
+    mitte.moveTo(20, 80);
+    mitte.cubicTo(32, 64, 68, 64, 86, 51);
+    mitte.cubicTo(96, 45, 110, 42, 120, 42);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(85, 85, 90), 14));
-    p.drawPath(bogen);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(25, 25, 30));
-    p.drawRoundedRect(QRectF(50, 52, 26, 10), 3, 3);
-    leuchten(p, {52, 58}, 5, QColor(255, 245, 200));
+    p.setPen(QPen(QColor(230, 220, 200), 0.9, Qt::DashLine));
+    p.drawPath(mitte);
+
+    // The dark car in the bend, heading left, its lamps on and its
+    // roof catching the evening sky.
+    p.save();
+    p.translate(30, 50);
+    p.rotate(-10);
+    kombiSeite(p, QRectF(0, 0, 48, 17), QColor(34, 34, 46));
+    p.restore();
+    p.setPen(QPen(QColor(190, 130, 170), 1));
+    p.drawLine(QPointF(46, 48.5), QPointF(72, 44));
+    leuchten(p, {33, 58}, 8, QColor(255, 240, 180));
+    leuchten(p, {78, 52}, 4, QColor(255, 40, 30));
 }
 
 void kuehlergrill(QPainter& p, QSize s)
