@@ -1,7 +1,9 @@
 // Texts no one should type, and long use: whatever lands in a field is
 // answered with the number message and the focus, and nothing gives way.
 
+#include "about_window/frmabout.h"
 #include "main_window/verbrauch.h"
+#include "options_window/optionen.h"
 #include "testumgebung.h"
 
 #include <QClipboard>
@@ -93,23 +95,60 @@ private slots:
 
     void dauerbetrieb()
     {
-        // A thousand calculations, every tenth answered by a message; memory
-        // settles within the first hundred and then stays.
-        long nachHundert = 0;
-        for (int i = 1; i <= 1000; ++i) {
+        // A thousand calculations, every tenth answered by a message, and five
+        // hundred openings of the options and of the About window: memory
+        // settles within the first hundred of each and then stays.
+        const auto rechnen = [this](int i) {
             w->txtKMneu->setText(i % 10 == 0 ? QStringLiteral("x") : QString::number(9000 + i));
             if (i % 10 == 0)
                 QVERIFY(beantworteMeldung([&] { w->Berechnen->click(); }).erschienen);
             else
                 w->Berechnen->click();
+        };
+        const auto optionen = [this] {
+            w->cmdOptionen->click();
+            Fenster::instanz<Optionen>().cmdOptionOk->click();
+        };
+        int infoGeschlossen = 0;
+        const auto info = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* a = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                    a->cmdOK->click();
+                    ++infoGeschlossen;
+                }
+            });
+            w->cmdinfo->click();
+        };
+        const auto runde = [&](int i) {
+            rechnen(i);
+            if (i % 2 == 0) {
+                optionen();
+                info();
+            }
+            // Unloaded windows are deleted once control is back in the loop.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QCoreApplication::processEvents();
-            if (i == 100)
-                nachHundert = residentKiB();
-        }
-        QVERIFY(w->lblAusgabe->text().startsWith(QStringLiteral(" Für die Fahrstrecke von \r\n1788  Km")));
+        };
+        for (int i = 1; i <= 200; ++i)
+            runde(i);
+        const long eingeschwungen = residentKiB();
+        for (int i = 201; i <= 1000; ++i)
+            runde(i);
         const long danach = residentKiB();
-        QVERIFY2(danach - nachHundert <= 1024,
-                 qPrintable(QStringLiteral("%1 KiB after 100, %2 KiB after 1000").arg(nachHundert).arg(danach)));
+
+        QVERIFY(w->lblAusgabe->text().startsWith(QStringLiteral(" Für die Fahrstrecke von \r\n1788  Km")));
+        QCOMPARE(infoGeschlossen, 500);
+        QVERIFY(!Fenster::istGeladen<Optionen>());
+        QVERIFY(!Fenster::istGeladen<frmAbout>());
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer's own bookkeeping grows with every allocation it
+        // watches; here LeakSanitizer checks at exit that nothing was lost.
+        QSKIP(qPrintable(QStringLiteral("resident memory not comparable under AddressSanitizer (%1 -> %2 KiB)")
+                             .arg(eingeschwungen)
+                             .arg(danach)));
+#endif
+        QVERIFY2(danach - eingeschwungen <= 1024,
+                 qPrintable(QStringLiteral("%1 KiB settled, %2 KiB at the end").arg(eingeschwungen).arg(danach)));
     }
 };
 

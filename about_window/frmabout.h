@@ -1,0 +1,57 @@
+// The About window: the program's title, version and description, a credit
+// line and "Freeware", with the desk bell in its corner. Shown modally by the
+// main window's "I&nfo".
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QImage>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    frmAbout();
+
+    void Form_Load();
+
+    void cmdOK_Click();
+
+    // Controls, in the focus order of the design.
+    QPushButton* cmdOK;
+    QLabel* Label1;
+    QLabel* lblDescription;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDisclaimer;
+
+    // A straight line on the window's background, in twips like every other
+    // position of the design. Its pen covers the pixel rows from its own row
+    // downwards and stops short of its end point.
+    struct Linie {
+        int x1, y1, x2, y2;
+        QRgb farbe;
+        int breite;  // pixels
+    };
+    // The etched separator, a control array: Line1[1] the grey line, Line1[0]
+    // the white one below it.
+    std::array<Linie, 2> Line1;
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void done(int ergebnis) override;
+
+private:
+    void linie(int index, const Linie& entwurf);
+
+    QImage glocke;
+    // Indices into Line1 in the order the window creates them: a later line
+    // is painted over an earlier one.
+    std::array<int, 2> linienFolge{};
+    int linienErstellt = 0;
+};

@@ -1,0 +1,405 @@
+#include "about_window/frmabout.h"
+#include "main_window/verbrauch.h"
+#include "options_window/optionen.h"
+#include "testumgebung.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QWindow>
+#include <QtEndian>
+
+#include <functional>
+
+namespace {
+
+constexpr auto beschreibung = "Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen und gibt die "
+                              "Kosten auf 100 Kilometer bezogen an.";
+
+QString fokus()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// Input as the window system delivers it, so that a window blocked by a
+// modal one drops it as it would drop the user's.
+void klicke(QWidget& ziel)
+{
+    QWidget* fenster = ziel.window();
+    QTest::mouseClick(fenster->windowHandle(), Qt::LeftButton, {}, ziel.mapTo(fenster, ziel.rect().center()));
+}
+
+}  // namespace
+
+class FrmAboutTest : public QObject {
+    Q_OBJECT
+
+    Verbrauch* w = nullptr;
+    QPalette systemfarben;
+
+    // Runs `oeffnen`, which opens the About window and waits in it; once the
+    // window is up and active, `imFenster` runs inside its modal loop and
+    // must close it. True when the window appeared and is gone again.
+    template <class Oeffnen, class ImFenster>
+    bool waehrendInfo(Oeffnen&& oeffnen, ImFenster&& imFenster)
+    {
+        bool erschienen = false;
+        QTimer warten;
+        warten.setInterval(10);
+        connect(&warten, &QTimer::timeout, this, [&] {
+            auto* info = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+            if (!info || QApplication::activeWindow() != info)
+                return;
+            warten.stop();
+            erschienen = true;
+            imFenster(*info);
+        });
+        // A test that fails to close the window must not hang in it.
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        connect(&notbremse, &QTimer::timeout, this, [] {
+            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                modal->reject();
+        });
+        warten.start();
+        notbremse.start(5000);
+        oeffnen();
+        const bool zu = QTest::qWaitFor([&] { return erschienen && !Fenster::istGeladen<frmAbout>(); }, 5000);
+        return zu && notbremse.isActive();
+    }
+
+    bool ueberInfo(const std::function<void(frmAbout&)>& imFenster)
+    {
+        return waehrendInfo([&] { QTest::mouseClick(w->cmdinfo, Qt::LeftButton); }, imFenster);
+    }
+
+    // A system text colour of its own shows which labels follow it.
+    void systemtextRot()
+    {
+        QPalette rot = systemfarben;
+        rot.setColor(QPalette::ButtonText, Qt::red);
+        rot.setColor(QPalette::WindowText, Qt::red);
+        QApplication::setPalette(rot);
+    }
+
+    frmAbout& zeigeAllein()
+    {
+        frmAbout& info = Fenster::instanz<frmAbout>();
+        info.show();
+        if (!QTest::qWaitForWindowExposed(&info))
+            qWarning("the About window was not exposed");
+        return info;
+    }
+
+private slots:
+    void initTestCase() { systemfarben = QApplication::palette(); }
+
+    void init()
+    {
+        w = &Fenster::instanz<Verbrauch>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    void cleanup()
+    {
+        Fenster::alleEntladen();
+        QApplication::setPalette(systemfarben);
+        w = nullptr;
+    }
+
+    // --- the window as designed ---------------------------------------------
+
+    void rahmen()
+    {
+        frmAbout& info = zeigeAllein();
+        QCOMPARE(info.windowTitle(), QStringLiteral("Info "));
+        QCOMPARE(info.size(), QSize(382, 237));
+        QCOMPARE(info.windowType(), Qt::Dialog);
+        const Qt::WindowFlags f = info.windowFlags();
+        QVERIFY(f.testFlag(Qt::WindowTitleHint));
+        QVERIFY(f.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(f.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!f.testFlag(Qt::WindowContextHelpButtonHint));
+        // No icon: not even the program's, which a window without one would show.
+        const QImage symbol = info.windowIcon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < symbol.height(); ++y)
+            for (int x = 0; x < symbol.width(); ++x)
+                QCOMPARE(qAlpha(symbol.pixel(x, y)), 0);
+    }
+
+    void nichtVeraenderbar_data()
+    {
+        QTest::addColumn<QSize>("versucht");
+        QTest::newRow("größer") << QSize(600, 400);
+        QTest::newRow("kleiner") << QSize(100, 80);
+    }
+
+    void nichtVeraenderbar()
+    {
+        QFETCH(QSize, versucht);
+        frmAbout& info = zeigeAllein();
+        info.resize(versucht);
+        QCOMPARE(info.size(), QSize(382, 237));
+        // The limits the window manager holds the frame to.
+        QCOMPARE(info.windowHandle()->minimumSize(), QSize(382, 237));
+        QCOMPARE(info.windowHandle()->maximumSize(), QSize(382, 237));
+    }
+
+    void steuerelemente_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("lage");
+        QTest::addColumn<int>("pixelgroesse");
+        QTest::addColumn<bool>("fett");
+        QTest::addColumn<bool>("schwarz");
+        QTest::addColumn<QString>("tooltip");
+        // Pixels worked out by hand from the twips of the design (15 to one).
+        QTest::newRow("cmdOK") << "OK" << QRect(283, 175, 84, 23) << 11 << false << false << "";
+        QTest::newRow("lblDescription") << beschreibung << QRect(70, 75, 259, 46) << 11 << false << true << "";
+        QTest::newRow("lblTitle") << "Tankumat" << QRect(70, 16, 259, 32) << 24 << true << true << "";
+        QTest::newRow("lblVersion") << "Version 1.03" << QRect(70, 52, 259, 15) << 11 << false << false << "";
+        QTest::newRow("lblDisclaimer") << "Freeware" << QRect() << 18 << true << true << "Software zum Nulltarif";
+    }
+
+    void steuerelemente()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRect, lage);
+        QFETCH(int, pixelgroesse);
+        QFETCH(bool, fett);
+        QFETCH(bool, schwarz);
+        QFETCH(QString, tooltip);
+        systemtextRot();
+        frmAbout& info = zeigeAllein();
+        auto* s = info.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(s);
+        auto* l = qobject_cast<QLabel*>(s);
+        QCOMPARE(l ? l->text() : qobject_cast<QPushButton*>(s)->text(), text);
+        if (!lage.isNull())
+            QCOMPARE(s->geometry(), lage);
+        QCOMPARE(s->font().pixelSize(), pixelgroesse);
+        QCOMPARE(s->font().bold(), fett);
+        QCOMPARE(s->toolTip(), tooltip);
+        QCOMPARE(s->palette().color(s->foregroundRole()), schwarz ? QColor(Qt::black) : QColor(Qt::red));
+    }
+
+    void freewarePasstSichAn()
+    {
+        // The label takes the size of its caption, on one line, from where it stands.
+        QLabel* l = zeigeAllein().lblDisclaimer;
+        QCOMPARE(l->pos(), QPoint(112, 184));
+        QCOMPARE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->text()));
+        const QFontMetrics fm(l->font());
+        QVERIFY(l->height() >= fm.height() && l->height() <= fm.lineSpacing());
+    }
+
+    void danksagung()
+    {
+        // One line that credits the author with a month and a year.
+        systemtextRot();
+        QLabel* l = zeigeAllein().Label1;
+        QCOMPARE(l->geometry(), QRect(72, 136, 273, 25));
+        QVERIFY(!l->text().contains(u'\n'));
+        QVERIFY2(l->text().contains(QRegularExpression(QStringLiteral(
+                     "(Januar|Februar|März|April|Mai|Juni|Juli|August|September|Oktober|November|Dezember) \\d{4}$"))),
+                 qPrintable(l->text()));
+        QCOMPARE(l->palette().color(l->foregroundRole()), QColor(Qt::red));
+    }
+
+    void beschriftungenPassen()
+    {
+        // No caption may be cut off; only the description wraps.
+        frmAbout& info = zeigeAllein();
+        for (QLabel* l : info.findChildren<QLabel*>()) {
+            const QFontMetrics fm(l->font());
+            const QRect noetig = l == info.lblDescription
+                                     ? fm.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text())
+                                     : QRect(0, 0, fm.horizontalAdvance(l->text()), fm.lineSpacing() - fm.leading());
+            QVERIFY2(noetig.width() <= l->width(), qPrintable(l->objectName()));
+            QVERIFY2(noetig.height() <= l->height(), qPrintable(l->objectName()));
+        }
+        QPushButton* k = info.cmdOK;
+        QVERIFY(QFontMetrics(k->font()).horizontalAdvance(k->text()) + 8 <= k->width());
+        QVERIFY(k->sizeHint().height() <= k->height() + 2);
+    }
+
+    void hintergrund_data()
+    {
+        QTest::addColumn<QPoint>("punkt");
+        QTest::addColumn<QString>("farbe");
+        // The etched rule: one grey row from x 6, two white rows from x 7
+        // under it, both ending before x 377.
+        QTest::newRow("über der Linie") << QPoint(100, 162) << "Hintergrund";
+        QTest::newRow("grau, erster Punkt") << QPoint(6, 163) << "grau";
+        QTest::newRow("grau, letzter Punkt") << QPoint(376, 163) << "grau";
+        QTest::newRow("vor grau") << QPoint(5, 163) << "Hintergrund";
+        QTest::newRow("hinter grau") << QPoint(377, 163) << "Hintergrund";
+        QTest::newRow("weiß, erster Punkt") << QPoint(7, 164) << "weiß";
+        QTest::newRow("weiß, zweite Reihe") << QPoint(7, 165) << "weiß";
+        QTest::newRow("weiß, letzter Punkt") << QPoint(376, 165) << "weiß";
+        QTest::newRow("vor weiß") << QPoint(6, 164) << "Hintergrund";
+        QTest::newRow("hinter weiß") << QPoint(377, 164) << "Hintergrund";
+        QTest::newRow("unter der Linie") << QPoint(100, 166) << "Hintergrund";
+        QTest::newRow("neben der Glocke") << QPoint(50, 10) << "Hintergrund";
+    }
+
+    void hintergrund()
+    {
+        QFETCH(QPoint, punkt);
+        QFETCH(QString, farbe);
+        frmAbout& info = zeigeAllein();
+        const QImage bild = info.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QColor erwartet = farbe == QStringLiteral("grau")   ? QColor(128, 128, 128)
+                                : farbe == QStringLiteral("weiß") ? QColor(Qt::white)
+                                                                  : QApplication::palette().color(QPalette::Button);
+        QCOMPARE(bild.pixelColor(punkt), erwartet);
+    }
+
+    void glockeUnskaliertInDerEcke()
+    {
+        const QImage glocke = QImage(QStringLiteral(":/glocke.gif")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!glocke.isNull());
+        const QImage bild = zeigeAllein().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(bild.copy(0, 0, 43, 39), glocke);
+    }
+
+    void glockenDatei()
+    {
+        QFile datei(QStringLiteral(":/glocke.gif"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray gif = datei.readAll();
+        QVERIFY(gif.startsWith("GIF89a"));
+        QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + 6), 43);  // logical screen
+        QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + 8), 39);
+        qsizetype stelle = 13;
+        if (gif[10] & 0x80)  // global colour table
+            stelle += 3 << ((gif[10] & 7) + 1);
+        // Extensions may come before the image.
+        while (stelle < gif.size() && gif[stelle] == '!') {
+            stelle += 2;
+            while (stelle < gif.size() && gif[stelle] != 0)
+                stelle += 1 + quint8(gif[stelle]);
+            ++stelle;
+        }
+        QVERIFY(stelle + 10 <= gif.size());
+        QCOMPARE(gif[stelle], ',');  // image descriptor
+        QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + stelle + 5), 43);
+        QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + stelle + 7), 39);
+        QVERIFY2(gif[stelle + 9] & 0x40, "not interlaced");
+
+        const QImage bild = QImage::fromData(gif, "GIF");
+        QCOMPARE(bild.size(), QSize(43, 39));
+        // A bell on white: white corners, brass in the middle of the dome.
+        for (const QPoint ecke : {QPoint(0, 0), QPoint(42, 0), QPoint(0, 38), QPoint(42, 38)})
+            QCOMPARE(bild.pixelColor(ecke), QColor(Qt::white));
+        const QColor kuppel = bild.pixelColor(24, 24);
+        QVERIFY2(kuppel.red() > kuppel.blue() + 80 && kuppel.green() > kuppel.blue() + 40, qPrintable(kuppel.name()));
+    }
+
+    // --- opening and closing from the main window ---------------------------
+
+    void schliessen_data()
+    {
+        QTest::addColumn<bool>("zugriffstaste");
+        QTest::addColumn<QString>("wie");
+        QTest::newRow("OK geklickt") << false << "OK";
+        QTest::newRow("Leertaste auf OK") << false << "Leertaste";
+        QTest::newRow("Enter") << false << "Enter";
+        QTest::newRow("Escape") << false << "Escape";
+        QTest::newRow("Schließknopf") << false << "Rahmen";
+        QTest::newRow("Alt+N, dann Escape") << true << "Escape";
+    }
+
+    void schliessen()
+    {
+        QFETCH(bool, zugriffstaste);
+        QFETCH(QString, wie);
+        w->txtPreis->setFocus();
+        auto oeffnen = [&] {
+            if (zugriffstaste)
+                QTest::keyClick(w->txtPreis, Qt::Key_N, Qt::AltModifier);
+            else
+                QTest::mouseClick(w->cmdinfo, Qt::LeftButton);
+        };
+        QPointer<frmAbout> gezeigt;
+        QString fokusImFenster;
+        const bool geschlossen = waehrendInfo(oeffnen, [&](frmAbout& info) {
+            gezeigt = &info;
+            fokusImFenster = fokus();
+            QCOMPARE(info.parentWidget(), w);
+            if (wie == QLatin1String("OK"))
+                QTest::mouseClick(info.cmdOK, Qt::LeftButton);
+            else if (wie == QLatin1String("Leertaste"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            else if (wie == QLatin1String("Enter"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            else if (wie == QLatin1String("Escape"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            else
+                info.windowHandle()->close();  // as the window manager's close button does
+        });
+        QVERIFY(geschlossen);
+        QCOMPARE(fokusImFenster, QStringLiteral("cmdOK"));
+        QTRY_VERIFY(gezeigt.isNull());
+        QTRY_COMPARE(fokus(), QStringLiteral("txtKMalt"));
+        QCOMPARE(QApplication::activeWindow(), w);
+    }
+
+    void festeTexteBeiJedemOeffnen()
+    {
+        const QStringList entwurf{QStringLiteral("Info "), QStringLiteral("Tankumat"), QStringLiteral("Version 1.03"),
+                                  QString::fromUtf8(beschreibung), QStringLiteral("Freeware"), QStringLiteral("OK")};
+        for (int mal = 1; mal <= 2; ++mal) {
+            QStringList gezeigt;
+            QVERIFY(ueberInfo([&](frmAbout& info) {
+                gezeigt << info.windowTitle() << info.lblTitle->text() << info.lblVersion->text()
+                        << info.lblDescription->text() << info.lblDisclaimer->text() << info.cmdOK->text();
+                // What one opening changes must not show in the next.
+                info.lblTitle->setText(QStringLiteral("geändert"));
+                info.Label1->setText(QStringLiteral("geändert"));
+                info.cmdOK->click();
+            }));
+            QCOMPARE(gezeigt, entwurf);
+        }
+    }
+
+    void andereFensterNehmenNichtsAn()
+    {
+        // The options window, open beside the main window, is blocked as well.
+        w->cmdOptionen->click();
+        Optionen& optionen = Fenster::instanz<Optionen>();
+        QVERIFY(QTest::qWaitForWindowExposed(&optionen));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+
+        QVERIFY(ueberInfo([&](frmAbout& info) {
+            klicke(*w->Berechnen);
+            klicke(*optionen.Option2);
+            QTest::keyClick(w->windowHandle(), Qt::Key_9);
+            QTest::keyClick(w->windowHandle(), Qt::Key_N, Qt::AltModifier);
+            QTest::qWait(200);  // an access key would press its button by now
+            QCOMPARE(QApplication::activeModalWidget(), &info);
+            info.cmdOK->click();
+        }));
+        QVERIFY(w->lblAusgabe->text().isEmpty());
+        QCOMPARE(w->Währung, QStringLiteral("Euro"));
+        QVERIFY(!optionen.Option2->isChecked());
+        QCOMPARE(w->txtKMalt->text(), QStringLiteral("8211"));
+        QVERIFY(!Fenster::istGeladen<frmAbout>());
+
+        // The same clicks reach both windows once the About window is gone.
+        klicke(*w->Berechnen);
+        QVERIFY(!w->lblAusgabe->text().isEmpty());
+        klicke(*optionen.Option2);
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
+    }
+};
+
+ZAPFKONTOR_TEST_MAIN(FrmAboutTest)
+#include "frmabout_test.moc"
