@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 
 using Gestaltung::Schrift;
@@ -49,10 +48,7 @@ frmAbout::frmAbout()
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(fensterTitel));
-    // An empty icon would fall back to the program's; the window has none.
-    QPixmap keinSymbol(16, 16);
-    keinSymbol.fill(Qt::transparent);
-    setWindowIcon(QIcon(keinSymbol));
+    Gestaltung::ohneSymbol(*this);
     setBackgroundRole(QPalette::Button);
     // Blocks the options window too, which has no owner.
     setWindowModality(Qt::ApplicationModal);

@@ -1,7 +1,9 @@
 #include "app/gestaltung.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <limits>
@@ -86,6 +88,13 @@ QPushButton* knopf(QWidget& behaelter, const Steuerelement& e)
     auto* k = platziere(behaelter, e, new QPushButton(QString::fromUtf8(e.text)));
     k->setFocusPolicy(Qt::StrongFocus);
     return k;
+}
+
+void ohneSymbol(QWidget& fenster)
+{
+    QPixmap leer(16, 16);
+    leer.fill(Qt::transparent);
+    fenster.setWindowIcon(QIcon(leer));
 }
 
 void anTextAnpassen(QLabel& bezeichnung)

@@ -65,6 +65,10 @@ QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e);
 QLineEdit* textfeld(QWidget& behaelter, const Steuerelement& e);
 QPushButton* knopf(QWidget& behaelter, const Steuerelement& e);
 
+// A window without an icon of its own. An empty icon would not do: Qt shows
+// the program's icon in its place.
+void ohneSymbol(QWidget& fenster);
+
 // A label that takes the size of its caption on one line, from its position.
 void anTextAnpassen(QLabel& bezeichnung);
 

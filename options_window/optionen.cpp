@@ -5,11 +5,9 @@
 #include "main_window/verbrauch.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -63,10 +61,7 @@ Optionen::Optionen()
 {
     setObjectName(QStringLiteral("Optionen"));
     setWindowTitle(QStringLiteral("Optionen"));
-    // An empty icon would fall back to the program's; the window has none.
-    QPixmap keinSymbol(16, 16);
-    keinSymbol.fill(Qt::transparent);
-    setWindowIcon(QIcon(keinSymbol));
+    Gestaltung::ohneSymbol(*this);
 
     arbeitsbereich = new QMdiArea(this);
     // QMdiArea takes its brush once, when it is made; name it, so it is the
