@@ -26,20 +26,6 @@ QFont machSchrift(int pixelgroesse, bool fett, bool unterstrichen = false)
     return f;
 }
 
-template <class W>
-W* platziere(QWidget& behaelter, const Steuerelement& e, W* w)
-{
-    w->setParent(&behaelter);
-    w->setObjectName(QString::fromLatin1(e.name));
-    w->setGeometry(pixel(e.lage));
-    w->setFont(schrift(e.schrift));
-    if (e.tooltip)
-        w->setToolTip(QString::fromUtf8(e.tooltip));
-    if (e.vorleseName)
-        w->setAccessibleName(QString::fromUtf8(e.vorleseName));
-    return w;
-}
-
 }  // namespace
 
 QFont schrift(Schrift art)
@@ -58,6 +44,21 @@ void schriftenEinrichten()
 {
     QFont::insertSubstitutions(QString::fromLatin1(familie),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
+}
+
+QWidget* platziere(QWidget& behaelter, const Steuerelement& e, QWidget* w)
+{
+    w->setParent(&behaelter);
+    w->setObjectName(QString::fromLatin1(e.name));
+    // A container's positions count from inside its border (a picture box's
+    // sunken frame); a window has none.
+    w->setGeometry(pixel(e.lage).translated(behaelter.contentsRect().topLeft()));
+    w->setFont(schrift(e.schrift));
+    if (e.tooltip)
+        w->setToolTip(QString::fromUtf8(e.tooltip));
+    if (e.vorleseName)
+        w->setAccessibleName(QString::fromUtf8(e.vorleseName));
+    return w;
 }
 
 QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e)

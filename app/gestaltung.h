@@ -59,6 +59,17 @@ struct Steuerelement {
     const char* vorleseName = nullptr;
 };
 
+// Makes `w` a child of `behaelter` and gives it the row's name, place, font,
+// tooltip and name for screen readers; for controls of a window's own kind.
+QWidget* platziere(QWidget& behaelter, const Steuerelement& e, QWidget* w);
+
+template <class W>
+W* platziere(QWidget& behaelter, const Steuerelement& e, W* w)
+{
+    platziere(behaelter, e, static_cast<QWidget*>(w));
+    return w;
+}
+
 // Each makes the control as a child of `behaelter` and places it. Controls are
 // made in the focus order of the design, since Qt tabs in creation order.
 QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e);

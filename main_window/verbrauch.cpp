@@ -95,13 +95,7 @@ constexpr Steuerelement cmdinfo{"cmdinfo", "I&nfo", {5040, 0, 5175, 375}, Schrif
 
 Bildfeld* bildfeld(QWidget& fenster, const Steuerelement& e)
 {
-    auto* b = new Bildfeld(&fenster, QString::fromLatin1(e.text));
-    b->setObjectName(QString::fromLatin1(e.name));
-    b->setGeometry(Gestaltung::pixel(e.lage));
-    if (e.tooltip)
-        b->setToolTip(QString::fromUtf8(e.tooltip));
-    b->setAccessibleName(QString::fromUtf8(e.vorleseName));
-    return b;
+    return Gestaltung::platziere(fenster, e, new Bildfeld(nullptr, QString::fromLatin1(e.text)));
 }
 
 QLineEdit* eingabe(QWidget& fenster, const Steuerelement& e)
@@ -159,7 +153,6 @@ Verbrauch::Verbrauch()
     Picture18 = bildfeld(*this, Entwurf::Picture18);
     Picture19 = bildfeld(*this, Entwurf::Picture19);
     Label1 = Gestaltung::bezeichnung(*Picture7, Entwurf::Label1);
-    Label1->move(Label1->pos() + QPoint(Picture7->frameWidth(), Picture7->frameWidth()));
     Label2 = Gestaltung::bezeichnung(*this, Entwurf::Label2);
     Label3 = Gestaltung::bezeichnung(*this, Entwurf::Label3);
     Label4 = Gestaltung::bezeichnung(*this, Entwurf::Label4);

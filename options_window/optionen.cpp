@@ -48,11 +48,7 @@ void anwenden(const Waehrung& w)
 
 QRadioButton* auswahl(QWidget& behaelter, const Steuerelement& e)
 {
-    auto* r = new QRadioButton(QString::fromUtf8(e.text), &behaelter);
-    r->setObjectName(QString::fromLatin1(e.name));
-    r->setGeometry(Gestaltung::pixel(e.lage));
-    r->setFont(Gestaltung::schrift(e.schrift));
-    return r;
+    return Gestaltung::platziere(behaelter, e, new QRadioButton(QString::fromUtf8(e.text)));
 }
 
 }  // namespace
@@ -84,11 +80,6 @@ Optionen::Optionen()
     Label1 = Gestaltung::bezeichnung(*Picture1, Entwurf::Label1);
     Label2 = Gestaltung::bezeichnung(*Picture1, Entwurf::Label2);
     cmdOptionOk = Gestaltung::knopf(*Picture1, Entwurf::cmdOptionOk);
-    // Positions in a picture box count from inside its border.
-    const QPoint rand(Picture1->frameWidth(), Picture1->frameWidth());
-    for (QWidget* w : {static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2), static_cast<QWidget*>(Label1),
-                       static_cast<QWidget*>(Label2), static_cast<QWidget*>(cmdOptionOk)})
-        w->move(w->pos() + rand);
     // Outside a dialog a push button takes Enter only when told to.
     cmdOptionOk->setAutoDefault(true);
 
