@@ -1,35 +1,16 @@
 #include "about_window/frmabout.h"
 
 #include "app/fenster.h"
+#include "about_window/frmabout_entwurf.h"
 #include "app/gestaltung.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
-using Gestaltung::Schrift;
-using Gestaltung::Steuerelement;
+namespace Tafel = frmAboutEntwurf;
 
 namespace {
-
-// The window as designed: client area 5730 x 3555 twips.
-constexpr Gestaltung::Twips fensterGroesse{0, 0, 5730, 3555};
-constexpr auto fensterTitel = "Info ";
-
-namespace Entwurf {
-constexpr Steuerelement cmdOK{"cmdOK", "OK", {4245, 2625, 1260, 345}};
-constexpr Steuerelement Label1{"Label1", "Programmiert vom Zapfkontor-Team im Mai 2003", {1080, 2040, 4095, 375}};
-constexpr frmAbout::Linie Line1_1{90, 2445, 5654, 2445, qRgb(128, 128, 128), 1};
-constexpr Steuerelement lblDescription{"lblDescription",
-                                       "Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen und "
-                                       "gibt die Kosten auf 100 Kilometer bezogen an.",
-                                       {1050, 1125, 3885, 690}};
-constexpr Steuerelement lblTitle{"lblTitle", "Tankumat", {1050, 240, 3885, 480}, Schrift::TitelFett};
-constexpr frmAbout::Linie Line1_0{105, 2460, 5654, 2460, qRgb(255, 255, 255), 2};
-constexpr Steuerelement lblVersion{"lblVersion", "Version 1.03", {1050, 780, 3885, 225}};
-constexpr Steuerelement lblDisclaimer{"lblDisclaimer", "Freeware", {1680, 2760, 1350, 360}, Schrift::GrossFett,
-                                      "Software zum Nulltarif"};
-}  // namespace Entwurf
 
 // Black as the design fixes it, whatever colour the system gives to text.
 void schwarz(QLabel& bezeichnung)
@@ -47,7 +28,7 @@ frmAbout::frmAbout()
                            Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromUtf8(fensterTitel));
+    setWindowTitle(QString::fromUtf8(Tafel::fenster.titel));
     Gestaltung::ohneSymbol(*this);
     setBackgroundRole(QPalette::Button);
     // Blocks the options window too, which has no owner.
@@ -55,14 +36,14 @@ frmAbout::frmAbout()
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.
-    cmdOK = Gestaltung::knopf(*this, Entwurf::cmdOK);
-    Label1 = Gestaltung::bezeichnung(*this, Entwurf::Label1);
-    linie(1, Entwurf::Line1_1);
-    lblDescription = Gestaltung::bezeichnung(*this, Entwurf::lblDescription);
-    lblTitle = Gestaltung::bezeichnung(*this, Entwurf::lblTitle);
-    linie(0, Entwurf::Line1_0);
-    lblVersion = Gestaltung::bezeichnung(*this, Entwurf::lblVersion);
-    lblDisclaimer = Gestaltung::bezeichnung(*this, Entwurf::lblDisclaimer);
+    cmdOK = Gestaltung::knopf(*this, Tafel::cmdOK);
+    Label1 = Gestaltung::bezeichnung(*this, Tafel::Label1);
+    linie(1, Tafel::Line1_1);
+    lblDescription = Gestaltung::bezeichnung(*this, Tafel::lblDescription);
+    lblTitle = Gestaltung::bezeichnung(*this, Tafel::lblTitle);
+    linie(0, Tafel::Line1_0);
+    lblVersion = Gestaltung::bezeichnung(*this, Tafel::lblVersion);
+    lblDisclaimer = Gestaltung::bezeichnung(*this, Tafel::lblDisclaimer);
 
     schwarz(*lblDescription);
     schwarz(*lblTitle);
@@ -71,11 +52,11 @@ frmAbout::frmAbout()
     // Enter presses it; Escape rejects the dialog, which closes it the same way.
     cmdOK->setDefault(true);
 
-    glocke = QImage(QStringLiteral(":/glocke.gif"));
+    glocke = QImage(QStringLiteral(":/") + QString::fromLatin1(Tafel::glocke));
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    setFixedSize(Gestaltung::pixel(fensterGroesse).size());
+    setFixedSize(Gestaltung::groesse(Tafel::fenster));
 }
 
 void frmAbout::Form_Load()
@@ -103,10 +84,10 @@ void frmAbout::paintEvent(QPaintEvent*)
     maler.setRenderHint(QPainter::Antialiasing);
     for (const int index : linienFolge) {
         const Linie& l = Line1[std::size_t(index)];
-        maler.setPen(QPen(QColor(l.farbe), l.breite, Qt::SolidLine, Qt::FlatCap));
+        maler.setPen(QPen(QColor(l.rot, l.gruen, l.blau), l.breite, Qt::SolidLine, Qt::FlatCap));
         const qreal mitte = l.breite / 2.0;
-        maler.drawLine(QLineF(Gestaltung::pixel(l.x1), Gestaltung::pixel(l.y1) + mitte, Gestaltung::pixel(l.x2),
-                              Gestaltung::pixel(l.y2) + mitte));
+        maler.drawLine(QLineF(Entwurf::pixel(l.x1), Entwurf::pixel(l.y1) + mitte, Entwurf::pixel(l.x2),
+                              Entwurf::pixel(l.y2) + mitte));
     }
 }
 

@@ -3,7 +3,8 @@
 // main window's "I&nfo".
 #pragma once
 
-#include <QColor>
+#include "about_window/frmabout_entwurf.h"
+
 #include <QDialog>
 #include <QImage>
 
@@ -30,16 +31,9 @@ public:
     QLabel* lblVersion;
     QLabel* lblDisclaimer;
 
-    // A straight line on the window's background, in twips like every other
-    // position of the design. Its pen covers the pixel rows from its own row
-    // downwards and stops short of its end point.
-    struct Linie {
-        int x1, y1, x2, y2;
-        QRgb farbe;
-        int breite;  // pixels
-    };
     // The etched separator, a control array: Line1[1] the grey line, Line1[0]
     // the white one below it.
+    using Linie = frmAboutEntwurf::Linie;
     std::array<Linie, 2> Line1;
 
 protected:

@@ -3,6 +3,7 @@
 #include "app/gestaltung.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -40,12 +41,28 @@ void einrichten(QApplication& app)
         app.installTranslator(qtTexte);
 }
 
+int mindestbreite(QFont schrift, const QString& titel)
+{
+    // Room for the frame's icon and its close, minimise and maximise buttons.
+    constexpr int rahmenKnoepfe = 4 * 24 + 16;
+    schrift.setBold(true);
+    return QFontMetrics(schrift).horizontalAdvance(titel) + rahmenKnoepfe;
+}
+
 void meldung(QWidget* besitzer, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(titel), text, QMessageBox::Ok, besitzer);
     box.setTextFormat(Qt::PlainText);  // the prompts' leading blanks are part of them
     // Some platform themes give the button an access key ("&OK").
     box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    // The box is as wide as its short prompt, too narrow for the title in
+    // the frame. A spacer across the box's grid keeps it wide enough for the
+    // title, in a bold title font, beside the frame's icon and buttons.
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout())) {
+        const int breite = mindestbreite(box.font(), box.windowTitle());
+        raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), raster->rowCount(), 0, 1,
+                        raster->columnCount());
+    }
     box.exec();
     // The focus goes back into the window the box came from; without a window
     // manager to hand the activation back, nothing else would do it.

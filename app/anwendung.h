@@ -2,6 +2,7 @@
 // message box every input error is answered with.
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QApplication;
@@ -21,6 +22,11 @@ void einrichten(QApplication& app);
 // The modal message box of the program: the prompt, one "OK" button, no icon,
 // the program's title. Returns when the user has dismissed it.
 void meldung(QWidget* besitzer, const QString& text);
+
+// How wide a window must be to show `titel` whole in its frame, with the
+// frame's icon and buttons beside it (the message box's own text may be
+// narrower than its title).
+int mindestbreite(QFont schrift, const QString& titel);
 
 // Keeps a top-level window out of the task bar. Qt has no call for it, so on
 // X11 the window's _NET_WM_STATE gets _NET_WM_STATE_SKIP_TASKBAR before it is

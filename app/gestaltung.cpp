@@ -1,6 +1,9 @@
 #include "app/gestaltung.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -12,37 +15,52 @@ namespace Gestaltung {
 
 namespace {
 
-constexpr auto familie = "MS Sans Serif";
+// What text boxes do with the keyboard as Windows and GNOME do, where Qt
+// does otherwise.
+class Tastatur : public QObject {
+public:
+    using QObject::QObject;
 
-// Point sizes of the design at 96 dpi: 8.25 pt = 11 px, 13.5 pt = 18 px,
-// 18 pt = 24 px. Pixel sizes keep the layout independent of the screen's dpi
-// setting, which the twips positions do not follow either.
-QFont machSchrift(int pixelgroesse, bool fett, bool unterstrichen = false)
-{
-    QFont f(QString::fromLatin1(familie));
-    f.setPixelSize(pixelgroesse);
-    f.setWeight(fett ? QFont::Bold : QFont::Normal);
-    f.setUnderline(unterstrichen);
-    return f;
-}
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        if (ereignis->type() != QEvent::KeyPress)
+            return false;
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const Qt::KeyboardModifiers mods = taste->modifiers() & ~Qt::KeypadModifier;
+        // Alt with a letter no control uses as its access key reaches the
+        // text box: Qt would type the letter, Windows types nothing.
+        if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier) && !taste->text().isEmpty())
+            return true;
+        // Shift+F10 opens the context menu, as the Menu key does.
+        if (taste->key() == Qt::Key_F10 && mods == Qt::ShiftModifier) {
+            auto* feld = static_cast<QLineEdit*>(ziel);
+            const QPoint ort = feld->rect().center();
+            QContextMenuEvent menue(QContextMenuEvent::Keyboard, ort, feld->mapToGlobal(ort));
+            QCoreApplication::sendEvent(feld, &menue);
+            return true;
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
 QFont schrift(Schrift art)
 {
-    switch (art) {
-    case Schrift::Standard: return machSchrift(11, false);
-    case Schrift::Fett: return machSchrift(11, true);
-    case Schrift::GrossFett: return machSchrift(18, true);
-    case Schrift::TitelFett: return machSchrift(24, true);
-    case Schrift::Ueberschrift: return machSchrift(24, true, true);
-    }
-    return machSchrift(11, false);
+    const Entwurf::Schriftart a = Entwurf::schriftart(art);
+    QFont f(QString::fromLatin1(Entwurf::schriftfamilie));
+    // Pixel sizes keep the layout independent of the screen's dpi setting,
+    // which the twips positions do not follow either.
+    f.setPixelSize(a.pixelgroesse);
+    f.setWeight(a.fett ? QFont::Bold : QFont::Normal);
+    f.setUnderline(a.unterstrichen);
+    return f;
 }
 
 void schriftenEinrichten()
 {
-    QFont::insertSubstitutions(QString::fromLatin1(familie),
+    QFont::insertSubstitutions(QString::fromLatin1(Entwurf::schriftfamilie),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
 }
 
@@ -81,6 +99,8 @@ QLineEdit* textfeld(QWidget& behaelter, const Steuerelement& e)
     // Text boxes take any length; Qt would cut a pasted text at 32767
     // characters and so change what the user gave.
     t->setMaxLength(std::numeric_limits<int>::max());
+    static Tastatur* tastatur = new Tastatur(QCoreApplication::instance());
+    t->installEventFilter(tastatur);
     return t;
 }
 

@@ -3,6 +3,8 @@
 // design constants.
 #pragma once
 
+#include "app/entwurf.h"
+
 #include <QFont>
 #include <QRect>
 
@@ -13,32 +15,26 @@ class QWidget;
 
 namespace Gestaltung {
 
-// Twips are 1/1440 inch: 15 make one pixel at 96 dots per inch. This is the
-// only place where they are turned into pixels.
-inline constexpr int twipsJePixel = 15;
+using Entwurf::Schrift;
+using Entwurf::Steuerelement;
+using Entwurf::Twips;
 
-constexpr int pixel(int twips)
-{
-    return (2 * twips + (twips < 0 ? -twipsJePixel : twipsJePixel)) / (2 * twipsJePixel);
-}
-
-struct Twips {
-    int links, oben, breite, hoehe;
-};
-
+// The only place where the Qt windows turn twips into pixels.
 constexpr QRect pixel(Twips t)
 {
-    return QRect(pixel(t.links), pixel(t.oben), pixel(t.breite), pixel(t.hoehe));
+    return QRect(Entwurf::pixel(t.links), Entwurf::pixel(t.oben), Entwurf::pixel(t.breite), Entwurf::pixel(t.hoehe));
 }
 
-// The fonts of the design, all "MS Sans Serif".
-enum class Schrift {
-    Standard,      // 8.25 pt
-    Fett,          // 8.25 pt bold
-    GrossFett,     // 13.5 pt bold
-    TitelFett,     // 18 pt bold
-    Ueberschrift,  // 18 pt bold, underlined
-};
+// A window's client area as designed.
+constexpr QSize groesse(const Entwurf::Fenster& f)
+{
+    return QSize(Entwurf::pixel(f.breite), Entwurf::pixel(f.hoehe));
+}
+
+constexpr Entwurf::Rechteck rechteck(QRect r)
+{
+    return {r.x(), r.y(), r.width(), r.height()};
+}
 
 QFont schrift(Schrift art);
 
@@ -46,18 +42,6 @@ QFont schrift(Schrift art);
 // pick any sans serif at all; an Arial-metric face keeps every caption at the
 // width it was designed for.
 void schriftenEinrichten();
-
-// One control as a window's design table gives it. Texts are UTF-8.
-struct Steuerelement {
-    const char* name;
-    const char* text;
-    Twips lage;
-    Schrift schrift = Schrift::Standard;
-    const char* tooltip = nullptr;
-    // What a screen reader calls the control where its text does not say it
-    // (a text box, a picture).
-    const char* vorleseName = nullptr;
-};
 
 // Makes `w` a child of `behaelter` and gives it the row's name, place, font,
 // tooltip and name for screen readers; for controls of a window's own kind.

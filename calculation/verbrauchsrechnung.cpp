@@ -144,6 +144,10 @@ std::string alsText(double zahl, const Zahlenformat& format) {
     return text;
 }
 
+std::string preisText(const Waehrung& waehrung, const Zahlenformat& format) {
+    return alsText(waehrung.preis, format);
+}
+
 Berechnung berechne(const Eingaben& eingaben, const Zahlenformat& format) {
     const auto abbruch = [](std::string_view meldung, Feld fokus,
                             std::optional<Kilometerstaende> staende = std::nullopt) {

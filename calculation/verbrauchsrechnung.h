@@ -47,6 +47,23 @@ std::string alsText(std::int32_t zahl);
 // below 1E-4 in magnitude it is written in exponent form: 1,5E+15, 2E-05.
 std::string alsText(double zahl, const Zahlenformat& format);
 
+// The currencies a price per litre can be given in, with the price the
+// program proposes for each. The first is the one the program starts with.
+struct Waehrung {
+    std::string_view name;
+    double preis;  // per litre
+};
+inline constexpr Waehrung waehrungen[] = {
+    {.name = "Euro", .preis = 0.88},
+    {.name = "DM", .preis = 1.76},
+};
+inline constexpr const Waehrung& euro = waehrungen[0];
+inline constexpr const Waehrung& dm = waehrungen[1];
+
+// The proposed price as text, in the given conventions, written as results
+// are, so it always reads back as itself: "0,88" in German, "0.88" in English.
+std::string preisText(const Waehrung& waehrung, const Zahlenformat& format);
+
 // The text box a message sends the user back to.
 enum class Feld { KMalt, KMneu, Liter, Preis };
 

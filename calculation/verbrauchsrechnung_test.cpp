@@ -450,5 +450,23 @@ TEST(BerechnenSatz, vierZeilenMitZahlenUndWaehrung) {
     }
 }
 
+TEST(Preise, inDenDeutschenKonventionenWieEntworfen) {
+    EXPECT_EQ(euro.name, "Euro");
+    EXPECT_EQ(dm.name, "DM");
+    EXPECT_EQ(preisText(euro, deutsch), "0,88");
+    EXPECT_EQ(preisText(dm, deutsch), "1,76");
+    EXPECT_EQ(preisText(euro, englisch), "0.88");
+}
+
+TEST(Preise, lesenSichInJedenKonventionenAlsSieSelbst) {
+    const Zahlenformat schweiz{".", "\u2019"};
+    for (const Zahlenformat& format : {deutsch, englisch, schweiz, geschuetztesLeerzeichen, arabisch}) {
+        for (const Waehrung& w : waehrungen) {
+            SCOPED_TRACE(preisText(w, format));
+            EXPECT_EQ(alsZahl(preisText(w, format), format), w.preis);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace rechnung

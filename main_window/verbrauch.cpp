@@ -5,6 +5,7 @@
 #include "app/fenster.h"
 #include "app/gestaltung.h"
 #include "main_window/bildfeld.h"
+#include "main_window/verbrauch_entwurf.h"
 #include "options_window/optionen.h"
 
 #include <QIcon>
@@ -16,89 +17,17 @@
 #include <QRadioButton>
 #include <QScreen>
 
-using Gestaltung::Schrift;
-using Gestaltung::Steuerelement;
+namespace Tafel = VerbrauchEntwurf;
 
 namespace {
 
-// The window as designed: client area 10215 x 7395 twips.
-constexpr Gestaltung::Twips fensterGroesse{0, 0, 10215, 7395};
-constexpr auto fensterTitel = "Tankumat Fenrold-Edition!";
-
-namespace Entwurf {
-constexpr Steuerelement txtKMalt{"txtKMalt", "8211", {5520, 2400, 1215, 285}, Schrift::Standard, nullptr,
-    "Kilometerstand alt, in Kilometer"};
-constexpr Steuerelement txtKMneu{"txtKMneu", "8965", {5520, 2880, 1215, 285}, Schrift::Standard, nullptr,
-    "Kilometerstand neu, in Kilometer"};
-constexpr Steuerelement txtLiter{"txtLiter", "55", {5520, 3360, 1215, 285}, Schrift::Standard, nullptr,
-    "Kraftstoff, in Liter"};
-constexpr Steuerelement txtPreis{"txtPreis", "0,88", {5520, 3840, 1215, 285}, Schrift::Standard, nullptr,
-    "Preis je Liter"};
-// The frame: the text is the box's picture.
-constexpr Steuerelement Picture1{"Picture1", ":/Picture1.jpg", {0, 360, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Scheinwerfer bei Nacht"};
-constexpr Steuerelement Picture2{"Picture2", ":/Picture2.jpg", {0, 1560, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Rücklicht"};
-constexpr Steuerelement Picture3{"Picture3", ":/Picture3.jpg", {0, 2760, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: roter Kombi von hinten"};
-constexpr Steuerelement Picture4{"Picture4", ":/Picture4.jpg", {0, 3960, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Kombi an der Strandpromenade"};
-constexpr Steuerelement Picture5{"Picture5", ":/Picture5.jpg", {0, 5160, 1695, 1095}, Schrift::Standard, nullptr,
-    "Bild: Karosseriefugen"};
-constexpr Steuerelement Picture6{"Picture6", ":/Picture6.jpg", {0, 6240, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Kombi vor einem Haus"};
-constexpr Steuerelement Picture7{"Picture7", ":/Picture7.jpg", {1680, 360, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Wagen im Schnee"};
-constexpr Steuerelement Picture8{"Picture8", ":/Picture8.jpg", {3360, 360, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Innenraum"};
-constexpr Steuerelement Picture9{"Picture9", "", {5160, 0, 15, 135}, Schrift::Standard, nullptr,
-    "leeres Bildfeld"};
-constexpr Steuerelement Picture10{"Picture10", ":/Picture10.jpg", {5040, 360, 1815, 1215}, Schrift::Standard, nullptr,
-    "Bild: Klarglasscheinwerfer"};
-constexpr Steuerelement Picture11{"Picture11", ":/Picture11.jpg", {6840, 360, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Kombi bei Nacht vor einer Mauer"};
-constexpr Steuerelement Picture12{"Picture12", ":/Picture12.jpg", {8520, 360, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Türgriff"};
-constexpr Steuerelement Picture13{"Picture13", ":/Picture13.jpg", {8520, 1560, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Lichter im Nebel"};
-constexpr Steuerelement Picture14{"Picture14", ":/Picture14.jpg", {8520, 2760, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Kombi in der Abenddämmerung"};
-constexpr Steuerelement Picture15{"Picture15", ":/Picture15.bmp", {8520, 3960, 1695, 1095}, Schrift::Standard, "Schloss Wernigerode",
-    "Bild: Schloss auf dem Berg"};
-constexpr Steuerelement Picture16{"Picture16", ":/Picture16.jpg", {8520, 5040, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: roter Kombi von oben"};
-constexpr Steuerelement Picture17{"Picture17", "", {8520, 6000, 135, 15}, Schrift::Standard, nullptr,
-    "leeres Bildfeld"};
-constexpr Steuerelement Picture18{"Picture18", ":/Picture18.jpg", {8520, 6240, 1695, 1215}, Schrift::Standard, nullptr,
-    "Bild: Wagen in einer Kurve"};
-constexpr Steuerelement Picture19{"Picture19", ":/Picture19.bmp", {1680, 6240, 6855, 1215}, Schrift::Standard, "Kühlergrill mit Markenzeichen",
-    "Bild: Kühlergrill"};
-// Inside Picture7's inner area, below the 77 pixels of it that show.
-constexpr Steuerelement Label1{"Label1", "Label1", {0, 1200, 1695, 15}};
-constexpr Steuerelement Label2{"Label2", "Sprittafel", {2520, 1680, 5250, 435}, Schrift::Ueberschrift};
-constexpr Steuerelement Label3{"Label3", "Kilometerstand alt", {2520, 2400, 2895, 375}, Schrift::GrossFett};
-constexpr Steuerelement Label4{"Label4", "Kilometerstand neu", {2520, 2880, 2895, 375}, Schrift::GrossFett};
-constexpr Steuerelement Label5{"Label5", "Kraftstoff ", {2520, 3360, 2895, 375}, Schrift::GrossFett};
-constexpr Steuerelement Berechnen{"Berechnen", "&Berechnen", {3480, 4320, 3255, 375}, Schrift::Fett,
-                                  "Hier klicken zum Berechnen!"};
-constexpr Steuerelement lblAusgabe{"lblAusgabe", "", {2760, 4800, 4725, 795}};
-constexpr Steuerelement Label7{"Label7", "Kilometer", {6840, 2520, 975, 255}, Schrift::Fett};
-constexpr Steuerelement Label6{"Label6", "Kilometer", {6840, 3000, 975, 255}, Schrift::Fett};
-constexpr Steuerelement Label8{"Label8", "Liter", {6840, 3480, 975, 255}, Schrift::Fett};
-constexpr Steuerelement Label9{"Label9", "Euro", {6840, 3960, 975, 255}, Schrift::Fett};
-constexpr Steuerelement Label10{"Label10", "Preis / Liter", {2520, 3840, 2895, 375}, Schrift::GrossFett};
-constexpr Steuerelement cmdWeiter{"cmdWeiter", "&weiter?", {4440, 5760, 1215, 375}};
-constexpr Steuerelement cmdOptionen{"cmdOptionen", "&Optionen", {0, 0, 5055, 375}, Schrift::Standard,
-                                    "Euro oder DM?"};
-constexpr Steuerelement cmdinfo{"cmdinfo", "I&nfo", {5040, 0, 5175, 375}, Schrift::Standard, "Informationen!"};
-}  // namespace Entwurf
-
-Bildfeld* bildfeld(QWidget& fenster, const Steuerelement& e)
+Bildfeld* bildfeld(QWidget& fenster, const Tafel::Bildkasten& b)
 {
-    return Gestaltung::platziere(fenster, e, new Bildfeld(nullptr, QString::fromLatin1(e.text)));
+    const QString bild = b.datei ? QStringLiteral(":/") + QString::fromLatin1(b.datei) : QString();
+    return Gestaltung::platziere(fenster, b.kasten, new Bildfeld(nullptr, bild));
 }
 
-QLineEdit* eingabe(QWidget& fenster, const Steuerelement& e)
+QLineEdit* eingabe(QWidget& fenster, const Entwurf::Steuerelement& e)
 {
     QLineEdit* feld = Gestaltung::textfeld(fenster, e);
     feld->setAlignment(Qt::AlignCenter);
@@ -115,8 +44,13 @@ std::string_view sicht(const QByteArray& utf8)
 rechnung::Zahlenformat zahlenformat()
 {
     // QLocale() is the user's regional setting unless the program chose
-    // another one, which is how the tests pin German conventions.
-    const QLocale region;
+    // another one, which is how the tests pin conventions.
+    QLocale region;
+    // A system that names no region at all (the C or POSIX locale: a fresh
+    // machine, a container, a remote shell) would read "0,88" as 88. The
+    // program is laid out for German conventions, so those stand in.
+    if (region.language() == QLocale::C)
+        region = QLocale(QLocale::German, QLocale::Germany);
     return {region.decimalPoint().toStdString(), region.groupSeparator().toStdString()};
 }
 
@@ -124,55 +58,52 @@ Verbrauch::Verbrauch()
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Verbrauch"));
-    setWindowTitle(QString::fromUtf8(fensterTitel));
+    setWindowTitle(QString::fromUtf8(Tafel::fenster.titel));
     setWindowIcon(QIcon(QStringLiteral(":/tankumat.ico")));
     setBackgroundRole(QPalette::Button);
 
     // Created in the focus order of the design; labels hold their places in
     // it without ever taking the focus.
-    txtKMalt = eingabe(*this, Entwurf::txtKMalt);
-    txtKMneu = eingabe(*this, Entwurf::txtKMneu);
-    txtLiter = eingabe(*this, Entwurf::txtLiter);
-    txtPreis = eingabe(*this, Entwurf::txtPreis);
-    Picture1 = bildfeld(*this, Entwurf::Picture1);
-    Picture2 = bildfeld(*this, Entwurf::Picture2);
-    Picture3 = bildfeld(*this, Entwurf::Picture3);
-    Picture4 = bildfeld(*this, Entwurf::Picture4);
-    Picture5 = bildfeld(*this, Entwurf::Picture5);
-    Picture6 = bildfeld(*this, Entwurf::Picture6);
-    Picture7 = bildfeld(*this, Entwurf::Picture7);
-    Picture8 = bildfeld(*this, Entwurf::Picture8);
-    Picture9 = bildfeld(*this, Entwurf::Picture9);
-    Picture10 = bildfeld(*this, Entwurf::Picture10);
-    Picture11 = bildfeld(*this, Entwurf::Picture11);
-    Picture12 = bildfeld(*this, Entwurf::Picture12);
-    Picture13 = bildfeld(*this, Entwurf::Picture13);
-    Picture14 = bildfeld(*this, Entwurf::Picture14);
-    Picture16 = bildfeld(*this, Entwurf::Picture16);
-    Picture17 = bildfeld(*this, Entwurf::Picture17);
-    Picture18 = bildfeld(*this, Entwurf::Picture18);
-    Picture19 = bildfeld(*this, Entwurf::Picture19);
-    Label1 = Gestaltung::bezeichnung(*Picture7, Entwurf::Label1);
-    Label2 = Gestaltung::bezeichnung(*this, Entwurf::Label2);
-    Label3 = Gestaltung::bezeichnung(*this, Entwurf::Label3);
-    Label4 = Gestaltung::bezeichnung(*this, Entwurf::Label4);
-    Label5 = Gestaltung::bezeichnung(*this, Entwurf::Label5);
-    Berechnen = Gestaltung::knopf(*this, Entwurf::Berechnen);
-    lblAusgabe = Gestaltung::bezeichnung(*this, Entwurf::lblAusgabe);
-    Label7 = Gestaltung::bezeichnung(*this, Entwurf::Label7);
-    Label6 = Gestaltung::bezeichnung(*this, Entwurf::Label6);
-    Label8 = Gestaltung::bezeichnung(*this, Entwurf::Label8);
-    Label9 = Gestaltung::bezeichnung(*this, Entwurf::Label9);
-    Label10 = Gestaltung::bezeichnung(*this, Entwurf::Label10);
-    cmdWeiter = Gestaltung::knopf(*this, Entwurf::cmdWeiter);
-    cmdOptionen = Gestaltung::knopf(*this, Entwurf::cmdOptionen);
-    cmdinfo = Gestaltung::knopf(*this, Entwurf::cmdinfo);
-    Picture15 = bildfeld(*this, Entwurf::Picture15);
+    txtKMalt = eingabe(*this, Tafel::txtKMalt);
+    txtKMneu = eingabe(*this, Tafel::txtKMneu);
+    txtLiter = eingabe(*this, Tafel::txtLiter);
+    txtPreis = eingabe(*this, Tafel::txtPreis);
+    Picture1 = bildfeld(*this, Tafel::Picture1);
+    Picture2 = bildfeld(*this, Tafel::Picture2);
+    Picture3 = bildfeld(*this, Tafel::Picture3);
+    Picture4 = bildfeld(*this, Tafel::Picture4);
+    Picture5 = bildfeld(*this, Tafel::Picture5);
+    Picture6 = bildfeld(*this, Tafel::Picture6);
+    Picture7 = bildfeld(*this, Tafel::Picture7);
+    Picture8 = bildfeld(*this, Tafel::Picture8);
+    Picture9 = bildfeld(*this, Tafel::Picture9);
+    Picture10 = bildfeld(*this, Tafel::Picture10);
+    Picture11 = bildfeld(*this, Tafel::Picture11);
+    Picture12 = bildfeld(*this, Tafel::Picture12);
+    Picture13 = bildfeld(*this, Tafel::Picture13);
+    Picture14 = bildfeld(*this, Tafel::Picture14);
+    Picture16 = bildfeld(*this, Tafel::Picture16);
+    Picture17 = bildfeld(*this, Tafel::Picture17);
+    Picture18 = bildfeld(*this, Tafel::Picture18);
+    Picture19 = bildfeld(*this, Tafel::Picture19);
+    Label1 = Gestaltung::bezeichnung(*Picture7, Tafel::Label1);
+    Label2 = Gestaltung::bezeichnung(*this, Tafel::Label2);
+    Label3 = Gestaltung::bezeichnung(*this, Tafel::Label3);
+    Label4 = Gestaltung::bezeichnung(*this, Tafel::Label4);
+    Label5 = Gestaltung::bezeichnung(*this, Tafel::Label5);
+    Berechnen = Gestaltung::knopf(*this, Tafel::Berechnen);
+    lblAusgabe = Gestaltung::bezeichnung(*this, Tafel::lblAusgabe);
+    Label7 = Gestaltung::bezeichnung(*this, Tafel::Label7);
+    Label6 = Gestaltung::bezeichnung(*this, Tafel::Label6);
+    Label8 = Gestaltung::bezeichnung(*this, Tafel::Label8);
+    Label9 = Gestaltung::bezeichnung(*this, Tafel::Label9);
+    Label10 = Gestaltung::bezeichnung(*this, Tafel::Label10);
+    cmdWeiter = Gestaltung::knopf(*this, Tafel::cmdWeiter);
+    cmdOptionen = Gestaltung::knopf(*this, Tafel::cmdOptionen);
+    cmdinfo = Gestaltung::knopf(*this, Tafel::cmdinfo);
+    Picture15 = bildfeld(*this, Tafel::Picture15);
 
     Gestaltung::anTextAnpassen(*Label2);
-    // The price's unit changes with the currency; a screen reader hears it
-    // as the description (the options window keeps it up to date).
-    txtPreis->setAccessibleDescription(Label9->text());
     lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblAusgabe->setEnabled(false);
     Berechnen->setDefault(true);
@@ -182,15 +113,27 @@ Verbrauch::Verbrauch()
     connect(cmdinfo, &QPushButton::clicked, this, &Verbrauch::cmdinfo_Click);
     connect(cmdOptionen, &QPushButton::clicked, this, &Verbrauch::cmdOptionen_Click);
 
-    resize(Gestaltung::pixel(fensterGroesse).size());
-    move(screen()->availableGeometry().center() - rect().center());
+    resize(Gestaltung::groesse(Tafel::fenster));
+    const Entwurf::Punkt ort = Entwurf::zentriert(Gestaltung::rechteck(screen()->availableGeometry()), width(), height());
+    move(ort.x, ort.y);
     txtKMalt->setFocus();
 }
 
 void Verbrauch::Form_Load()
 {
     cmdWeiter->hide();
-    Währung = QStringLiteral("Euro");
+    währungAnwenden(rechnung::euro);
+}
+
+void Verbrauch::währungAnwenden(const rechnung::Waehrung& w)
+{
+    const QString name = QString::fromUtf8(w.name.data(), qsizetype(w.name.size()));
+    Label9->setText(name);
+    txtPreis->setText(QString::fromStdString(rechnung::preisText(w, zahlenformat())));
+    Währung = name;
+    // The price's unit changes with the currency; a screen reader hears it
+    // as the description.
+    txtPreis->setAccessibleDescription(name);
 }
 
 void Verbrauch::Berechnen_Click()
@@ -250,10 +193,14 @@ void Verbrauch::cmdOptionen_Click()
     (Währung == QLatin1String("Euro") ? optionen.Option1 : optionen.Option2)->setChecked(true);
     if (neu) {
         // Beside the main window where the screen has room, so both stay usable.
-        const QRect frei = screen()->availableGeometry();
-        const QPoint rechts = frameGeometry().topRight() + QPoint(8, 0);
-        optionen.move(rechts.x() + optionen.frameGeometry().width() <= frei.right() ? rechts : frei.topLeft());
+        const QPoint unterDenKnoepfen = cmdOptionen->mapToGlobal(QPoint(0, cmdOptionen->height()));
+        const Entwurf::Punkt ort = Entwurf::nebenDemHauptfenster(
+            Gestaltung::rechteck(screen()->availableGeometry()), Gestaltung::rechteck(frameGeometry()),
+            unterDenKnoepfen.y(), optionen.frameGeometry().width(), optionen.frameGeometry().height());
+        optionen.move(ort.x, ort.y);
     }
+    // An open window that the user minimised comes back as it was.
+    optionen.setWindowState(optionen.windowState() & ~Qt::WindowMinimized);
     optionen.show();
     optionen.raise();
     optionen.activateWindow();
@@ -285,6 +232,10 @@ void Verbrauch::showEvent(QShowEvent* ereignis)
 {
     Anwendung::ohneTaskleistenknopf(*this);
     QDialog::showEvent(ereignis);
+    // Some window managers (openbox) give no focus to a new window that
+    // keeps out of the task bar; ask for it, so typing works at once. Qt
+    // sends the request once the window is mapped.
+    activateWindow();
 }
 
 void Verbrauch::done(int ergebnis)

@@ -30,6 +30,10 @@ public:
     void cmdinfo_Click();
     void cmdOptionen_Click();
 
+    // Shows the currency in Label9, proposes its price in txtPreis and makes
+    // it the one the calculation prints.
+    void währungAnwenden(const rechnung::Waehrung& w);
+
     // Controls, in the focus order of the design.
     QLineEdit* txtKMalt;
     QLineEdit* txtKMneu;

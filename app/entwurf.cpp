@@ -1,0 +1,43 @@
+#include "app/entwurf.h"
+
+#include <algorithm>
+
+namespace Entwurf {
+
+namespace {
+
+// The start within [anfang, anfang + platz) for a length that should be
+// centred, or that starts at the beginning where it does not fit.
+int mitte(int anfang, int platz, int laenge)
+{
+    return anfang + std::max(0, (platz - laenge) / 2);
+}
+
+// Keeps a start so the length ends inside the space where it can, and never
+// starts before it.
+int innerhalb(int start, int anfang, int platz, int laenge)
+{
+    return std::max(anfang, std::min(start, anfang + platz - laenge));
+}
+
+}  // namespace
+
+Punkt zentriert(Rechteck frei, int breite, int hoehe)
+{
+    return {mitte(frei.x, frei.breite, breite), mitte(frei.y, frei.hoehe, hoehe)};
+}
+
+Punkt nebenDemHauptfenster(Rechteck frei, Rechteck haupt, int knopfleisteUnten, int breite, int hoehe)
+{
+    constexpr int abstand = 8;
+    const int oben = innerhalb(haupt.y, frei.y, frei.hoehe, hoehe);
+    if (haupt.rechts() + abstand + breite <= frei.rechts())
+        return {haupt.rechts() + abstand, oben};
+    if (haupt.x - abstand - breite >= frei.x)
+        return {haupt.x - abstand - breite, oben};
+    // Over the main window's middle, below its top buttons.
+    return {innerhalb(haupt.x + (haupt.breite - breite) / 2, frei.x, frei.breite, breite),
+            std::max(frei.y, knopfleisteUnten + abstand)};
+}
+
+}  // namespace Entwurf
