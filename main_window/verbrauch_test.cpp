@@ -1,4 +1,5 @@
 #include "main_window/verbrauch.h"
+#include "options_window/optionen.h"
 #include "testumgebung.h"
 
 #include <QAccessible>
@@ -6,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 
 using Testumgebung::beantworteMeldung;
 
@@ -279,6 +282,36 @@ private slots:
         QCOMPARE(fokus(), QStringLiteral("txtLiter"));
     }
 
+    void altMitFremdemBuchstabenTipptNichts_data()
+    {
+        QTest::addColumn<int>("taste");
+        // W belongs to the hidden "&weiter?"; Q and 5 to no control at all.
+        QTest::newRow("Alt+W ohne Ergebnis") << int(Qt::Key_W);
+        QTest::newRow("Alt+Q") << int(Qt::Key_Q);
+        QTest::newRow("Alt+5") << int(Qt::Key_5);
+    }
+
+    void altMitFremdemBuchstabenTipptNichts()
+    {
+        QFETCH(int, taste);
+        w->txtKMalt->setFocus();
+        w->txtKMalt->end(false);
+        QTest::keyClick(w->txtKMalt, Qt::Key(taste), Qt::AltModifier);
+        QCOMPARE(w->txtKMalt->text(), QStringLiteral("8211"));
+        // Without Alt the same key types as ever.
+        QTest::keyClick(w->txtKMalt, Qt::Key_5);
+        QCOMPARE(w->txtKMalt->text(), QStringLiteral("82115"));
+    }
+
+    void umschaltF10OeffnetDasKontextmenue()
+    {
+        w->txtKMneu->setFocus();
+        QTest::keyClick(w->txtKMneu, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(w->txtKMneu->text(), QStringLiteral("8965"));
+    }
+
     void escapeTutNichts()
     {
         w->txtKMneu->setFocus();
@@ -286,6 +319,58 @@ private slots:
         QVERIFY(w->isVisible());
         QVERIFY(Fenster::istGeladen<Verbrauch>());
         QCOMPARE(fokus(), QStringLiteral("txtKMneu"));
+    }
+
+    void beispielInJederRegion_data()
+    {
+        QTest::addColumn<QLocale>("region");
+        QTest::addColumn<bool>("dm");
+        QTest::addColumn<QString>("preis");
+        QTest::addColumn<QString>("satzEnde");
+        const struct {
+            const char* name;
+            QLocale region;
+            const char* komma;
+        } regionen[] = {
+            {"de_DE", QLocale(QLocale::German, QLocale::Germany), ","},
+            {"de_AT", QLocale(QLocale::German, QLocale::Austria), ","},
+            {"de_CH", QLocale(QLocale::German, QLocale::Switzerland), "."},
+            {"en_US", QLocale(QLocale::English, QLocale::UnitedStates), "."},
+            {"fr_FR", QLocale(QLocale::French, QLocale::France), ","},
+            // No region named at all: the German conventions stand in.
+            {"C", QLocale::c(), ","},
+            {"POSIX", QLocale(QStringLiteral("POSIX")), ","},
+        };
+        for (const auto& r : regionen) {
+            const QString k = QString::fromLatin1(r.komma);
+            const QString anfang = QStringLiteral("754  Km wurden durchschnittlich \r\n7") + k +
+                                   QStringLiteral("29 Liter verbraucht! Die Kosten auf 100 \r\nKilometer betragen ");
+            QTest::addRow("%s Euro", r.name) << r.region << false << QStringLiteral("0") + k + QStringLiteral("88")
+                                             << anfang + QStringLiteral("6") + k + QStringLiteral("42 Euro !");
+            QTest::addRow("%s DM", r.name) << r.region << true << QStringLiteral("1") + k + QStringLiteral("76")
+                                           << anfang + QStringLiteral("12") + k + QStringLiteral("84 DM !");
+        }
+    }
+
+    void beispielInJederRegion()
+    {
+        // The program's own prices read back as themselves wherever it runs.
+        QFETCH(QLocale, region);
+        QFETCH(bool, dm);
+        QFETCH(QString, preis);
+        QFETCH(QString, satzEnde);
+        Fenster::alleEntladen();
+        QLocale::setDefault(region);
+        const auto deutsch = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); });
+        QVERIFY(w = Testumgebung::hauptfensterZeigen());
+        if (dm) {
+            w->cmdOptionen->click();
+            Fenster::instanz<Optionen>().Option2->click();
+        }
+        QCOMPARE(w->txtPreis->text(), preis);
+        const auto m = beantworteMeldung([&] { QTest::mouseClick(w->Berechnen, Qt::LeftButton); });
+        QVERIFY2(!m.erschienen, qPrintable(m.text));
+        QVERIFY2(w->lblAusgabe->text().endsWith(satzEnde), qPrintable(w->lblAusgabe->text()));
     }
 
     // --- bad input ---------------------------------------------------------
@@ -335,6 +420,24 @@ private slots:
         // The inputs are never touched.
         QCOMPARE(w->txtKMalt->text(), kmAlt);
         QCOMPARE(w->txtPreis->text(), preis);
+    }
+
+    void meldungZeigtIhrenTitelGanz()
+    {
+        w->txtKMneu->clear();
+        int breite = 0;
+        QTimer::singleShot(0, [&breite] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                breite = box->width();
+                box->close();
+            }
+        });
+        QTest::mouseClick(w->Berechnen, Qt::LeftButton);
+        QFont titelschrift = QApplication::font();
+        titelschrift.setBold(true);
+        // The title in a bold frame font, and at least three frame buttons of 20 px.
+        QVERIFY2(breite >= QFontMetrics(titelschrift).horizontalAdvance(QStringLiteral("Zapfkontor V1.03")) + 60,
+                 qPrintable(QString::number(breite)));
     }
 
     void fehlerBehaeltDasAlteErgebnis()

@@ -2,6 +2,7 @@
 #include "options_window/optionen.h"
 #include "testumgebung.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -102,6 +103,39 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), erstes);
         // The option already selected is not applied again.
         QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,95"));
+    }
+
+    void oeffnenHoltDasMinimierteZurueck()
+    {
+        Optionen* o = &oeffnen();
+        o->showMinimized();
+        QTRY_VERIFY(o->isMinimized());
+        haupt->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(haupt));
+        QTest::keyClick(haupt->txtKMalt, Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(!o->isMinimized());
+        QCOMPARE(&Fenster::instanz<Optionen>(), o);
+        QTRY_COMPARE(QApplication::activeWindow(), o);
+    }
+
+    void rahmenSchliessenAktiviertDasHauptfenster()
+    {
+        Optionen& o = oeffnen();
+        haupt->txtLiter->setFocus();
+        QCOMPARE(QApplication::activeWindow(), &o);
+        QVERIFY(o.close());
+        QTRY_COMPARE(QApplication::activeWindow(), haupt);
+        QCOMPARE(fokus(), QStringLiteral("txtLiter"));
+    }
+
+    void vorleseNamenDerOptionen()
+    {
+        // Their own captions are empty or out of sight; the labels beside them say it.
+        Optionen& o = oeffnen();
+        QCOMPARE(QAccessible::queryAccessibleInterface(o.Option1)->text(QAccessible::Name), QStringLiteral("Euro"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(o.Option2)->text(QAccessible::Name), QStringLiteral("DM"));
+        QCOMPARE(o.Option1->text(), QString());
+        QCOMPARE(o.Option2->text(), QStringLiteral("Option2"));
     }
 
     // --- choosing ------------------------------------------------------------

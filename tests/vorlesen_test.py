@@ -91,7 +91,20 @@ def main():
                    "Die Kosten auf 100 \r\nKilometer betragen 12 Euro !"
         if gelesen != erwartet:
             fehler(f"read {gelesen!r}")
-        print("PASS: names read, fields typed into, result read through AT-SPI")
+
+        # The currency options are told by the currency beside them.
+        namen["Optionen"].queryAction().doAction(0)
+
+        def optionen():
+            gefunden = {k.name: k for k in alle(app) if k.getRole() == pyatspi.ROLE_RADIO_BUTTON}
+            return gefunden if len(gefunden) == 2 else None
+
+        knoepfe = warte_auf(optionen)
+        if knoepfe is None or set(knoepfe) != {"Euro", "DM"}:
+            fehler(f"option buttons named {sorted(knoepfe or {})!r}, not Euro and DM")
+        if not knoepfe["Euro"].getState().contains(pyatspi.STATE_CHECKED):
+            fehler("Euro is not announced as chosen")
+        print("PASS: names read, fields typed into, result and currency options read through AT-SPI")
     finally:
         prozess.terminate()
         prozess.wait(timeout=10)
