@@ -9,7 +9,7 @@ PAKETE=(
 TESTPAKETE=(
     xvfb xauth x11-utils clang libclang-rt-14-dev
     desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
-    dbus at-spi2-core python3 python3-pyatspi
+    dbus at-spi2-core python3 python3-pyatspi openbox xdotool
 )
 
 installiere_fehlende() {

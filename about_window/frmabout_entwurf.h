@@ -33,7 +33,7 @@ inline constexpr Steuerelement lblDescription{
     .lage = {1050, 1125, 3885, 690}};
 inline constexpr Steuerelement lblTitle{.name = "lblTitle", .text = "Tankumat", .lage = {1050, 240, 3885, 480}, .schrift = Schrift::TitelFett};
 inline constexpr Linie Line1_0{.x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460, .rot = 255, .gruen = 255, .blau = 255, .breite = 2};
-inline constexpr Steuerelement lblVersion{.name = "lblVersion", .text = "Version 1.03", .lage = {1050, 780, 3885, 225}};
+inline constexpr Steuerelement lblVersion{.name = "lblVersion", .text = Version::versionsZeile, .lage = {1050, 780, 3885, 225}};
 inline constexpr Steuerelement lblDisclaimer{.name = "lblDisclaimer", .text = "Freeware", .lage = {1680, 2760, 1350, 360},
                                              .schrift = Schrift::GrossFett, .tooltip = "Software zum Nulltarif"};
 

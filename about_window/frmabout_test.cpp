@@ -163,7 +163,7 @@ private slots:
         QTest::newRow("cmdOK") << "OK" << QRect(283, 175, 84, 23) << 11 << false << false << "";
         QTest::newRow("lblDescription") << beschreibung << QRect(70, 75, 259, 46) << 11 << false << true << "";
         QTest::newRow("lblTitle") << "Tankumat" << QRect(70, 16, 259, 32) << 24 << true << true << "";
-        QTest::newRow("lblVersion") << "Version 1.03" << QRect(70, 52, 259, 15) << 11 << false << false << "";
+        QTest::newRow("lblVersion") << Version::versionsZeile << QRect(70, 52, 259, 15) << 11 << false << false << "";
         QTest::newRow("lblDisclaimer") << "Freeware" << QRect() << 18 << true << true << "Software zum Nulltarif";
     }
 
@@ -353,7 +353,7 @@ private slots:
 
     void festeTexteBeiJedemOeffnen()
     {
-        const QStringList entwurf{QStringLiteral("Info "), QStringLiteral("Tankumat"), QStringLiteral("Version 1.03"),
+        const QStringList entwurf{QStringLiteral("Info "), QStringLiteral("Tankumat"), QString::fromUtf8(Version::versionsZeile),
                                   QString::fromUtf8(beschreibung), QStringLiteral("Freeware"), QStringLiteral("OK")};
         for (int mal = 1; mal <= 2; ++mal) {
             QStringList gezeigt;

@@ -2,6 +2,8 @@
 // message box every input error is answered with.
 #pragma once
 
+#include "version.h"
+
 #include <QFont>
 #include <QString>
 
@@ -12,8 +14,8 @@ namespace Anwendung {
 
 // Both come from the build, which also writes them into the package, the
 // desktop's metadata and the Windows version information.
-inline constexpr auto titel = ZAPFKONTOR_TITEL;
-inline constexpr auto version = ZAPFKONTOR_VERSION_TEXT;
+inline constexpr auto titel = Version::titel;
+inline constexpr auto version = Version::text;
 
 // Name, version, the "Windows" style with its own palette and the default
 // font. Call once, right after the QApplication exists.

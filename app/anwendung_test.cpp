@@ -12,6 +12,12 @@ class AnwendungTest : public QObject {
 private slots:
     void nameUndVersion()
     {
+        // The one place where the texts made from the project's version 1.3.0.3
+        // are checked letter by letter; every other test uses them as made.
+        QCOMPARE(QString::fromUtf8(Version::titel), QStringLiteral("Zapfkontor V1.03"));
+        QCOMPARE(QString::fromUtf8(Version::text), QStringLiteral("1.03.0003"));
+        QCOMPARE(QString::fromUtf8(Version::internerName), QStringLiteral("Tankumat1.03"));
+        QCOMPARE(QString::fromUtf8(Version::versionsZeile), QStringLiteral("Version 1.03"));
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Zapfkontor V1.03"));
         QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.03.0003"));
     }

@@ -3,6 +3,8 @@
 // window goes on the screen. Nothing here knows a toolkit.
 #pragma once
 
+#include "version.h"
+
 namespace Entwurf {
 
 // Twips are 1/1440 inch: 15 make one pixel at 96 dots per inch.

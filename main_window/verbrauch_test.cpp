@@ -409,7 +409,7 @@ private slots:
         const auto m = beantworteMeldung([&] { QTest::keyClick(w->txtLiter, Qt::Key_Return); });
         QVERIFY(m.erschienen);
         QCOMPARE(m.text, meldung);
-        QCOMPARE(m.titel, QStringLiteral("Zapfkontor V1.03"));
+        QCOMPARE(m.titel, QString::fromUtf8(Anwendung::titel));
         QCOMPARE(m.knoepfe, QStringList{QStringLiteral("OK")});
         QCOMPARE(m.symbol, QMessageBox::NoIcon);
         QCOMPARE(m.besitzer, w);
@@ -436,7 +436,7 @@ private slots:
         QFont titelschrift = QApplication::font();
         titelschrift.setBold(true);
         // The title in a bold frame font, and at least three frame buttons of 20 px.
-        QVERIFY2(breite >= QFontMetrics(titelschrift).horizontalAdvance(QStringLiteral("Zapfkontor V1.03")) + 60,
+        QVERIFY2(breite >= QFontMetrics(titelschrift).horizontalAdvance(QString::fromUtf8(Anwendung::titel)) + 60,
                  qPrintable(QString::number(breite)));
     }
 

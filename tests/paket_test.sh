@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
 # Checks what an installation and the Debian package put on a machine, and
 # that the Windows version information compiles.
-# Usage: paket_test.sh SOURCE-DIR BUILD-DIR APP-ID
+# Usage: paket_test.sh SOURCE-DIR BUILD-DIR APP-ID VERSION TITLE INTERNAL-NAME
 set -euo pipefail
 quelle=$1
 bau=$2
 id=$3
+version=$4
+titel=$5
+internerName=$6
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
 
-desktop-file-validate "$quelle/app/$id.desktop" || fehler "desktop entry"
+desktop-file-validate "$bau/app/$id.desktop" || fehler "desktop entry"
 appstreamcli validate --no-net --pedantic "$bau/app/$id.metainfo.xml" || fehler "metainfo"
-grep -q 'release version="1.03.0003"' "$bau/app/$id.metainfo.xml" || fehler "metainfo release"
+grep -q "release version=\"$version\"" "$bau/app/$id.metainfo.xml" || fehler "metainfo release"
+grep -qx "Name=$titel" "$bau/app/$id.desktop" || fehler "desktop entry name"
 
 # No Windows build runs here: windres compiling the script is the check.
 x86_64-w64-mingw32-windres --preprocessor=cpp "$bau/app/tankumat.rc" -O coff -o "$arbeit/tankumat.res" ||
     fehler "resource script"
-strings -el "$arbeit/tankumat.res" | grep -qx 'Tankumat1.03' || fehler "InternalName in the resource"
+strings -el "$arbeit/tankumat.res" | grep -qx "$internerName" || fehler "InternalName in the resource"
 
 (cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
 deb=$(ls "$arbeit"/paket/*.deb)
@@ -34,5 +38,5 @@ file "$arbeit/inhalt/usr/share/icons/hicolor/16x16/apps/$id.png" | grep -q '16 x
 abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
 grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"
-[ "$(dpkg-deb -f "$deb" Version)" = "1.03.0003" ] || fehler "package version"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fehler "package version"
 echo "PASS: desktop entry, metainfo, resource script and package"

@@ -3,7 +3,7 @@
 (openbox): typed keys go through the X server (xdotool), what they did is read
 back over AT-SPI, and the active window is asked of the window manager.
 
-Usage: tastatur_test.py PATH/TO/tankumat  (inside a D-Bus session, with
+Usage: tastatur_test.py PATH/TO/tankumat TITLE  (inside a D-Bus session, with
 DISPLAY and a window manager running)
 """
 import os
@@ -13,7 +13,7 @@ import time
 
 import pyatspi
 
-PROGRAMM = "Zapfkontor V1.03"
+PROGRAMM = sys.argv[2]  # the application title, as the build makes it
 HAUPTFENSTER = "Tankumat Fenrold-Edition!"
 
 

@@ -2,7 +2,7 @@
 """The path a blind user takes: the real program on xcb, read and driven
 through the accessibility bus (AT-SPI) as a screen reader does it.
 
-Usage: vorlesen_test.py PATH/TO/tankumat  (inside a D-Bus session, with DISPLAY)
+Usage: vorlesen_test.py PATH/TO/tankumat TITLE  (inside a D-Bus session, with DISPLAY)
 """
 import os
 import subprocess
@@ -11,7 +11,7 @@ import time
 
 import pyatspi
 
-TITEL = "Zapfkontor V1.03"
+TITEL = sys.argv[2]  # the application title, as the build makes it
 
 
 def fehler(text):
