@@ -1,5 +1,7 @@
 #include "gif.h"
 
+#include "bilder.h"
+
 #include <QPainter>
 #include <QSaveFile>
 
@@ -338,10 +340,5 @@ bool schreibeGif(const QImage& bild, const QString& pfad, bool interlaced)
     const QByteArray daten = gifDaten(bild, interlaced);
     if (daten.isEmpty())
         return false;
-    // All or nothing: a failed run leaves the committed file as it was.
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return false;
-    datei.write(daten);
-    return datei.commit();
+    return speichern(pfad, [&](QIODevice& datei) { return datei.write(daten) == daten.size(); });
 }

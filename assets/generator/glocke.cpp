@@ -1,6 +1,7 @@
 // The small desk bell in the top-left corner of the About window.
 
 #include "bilder.h"
+#include "about_window/frmabout_entwurf.h"
 #include "gif.h"
 
 #include <QImage>
@@ -89,6 +90,6 @@ QImage glocke()
 
 std::vector<Asset> glockenAssets()
 {
-    return {{QStringLiteral("glocke.gif"),
+    return {{QString::fromLatin1(frmAboutEntwurf::glocke),
              [](const QString& pfad) { return schreibeGif(glocke(), pfad, /*interlaced=*/true); }}};
 }

@@ -1,5 +1,7 @@
 #include "ico.h"
 
+#include "bilder.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QtEndian>
@@ -146,6 +148,5 @@ bool schreibeIco(const std::vector<QImage>& bilder, const QString& pfad)
         schreibe32(kopf, versatz + std::uint32_t(daten.size()));
         daten.append(e);
     }
-    QFile datei(pfad);
-    return datei.open(QIODevice::WriteOnly) && datei.write(kopf + daten) == kopf.size() + daten.size();
+    return speichern(pfad, [&](QIODevice& datei) { return datei.write(kopf + daten) == kopf.size() + daten.size(); });
 }

@@ -18,12 +18,8 @@ int main(int argc, char* argv[])
     }
     const QDir ziel(QString::fromLocal8Bit(argv[1]));
 
-    std::vector<Asset> alle = glockenAssets();
-    for (Asset& a : rahmenAssets())
-        alle.push_back(std::move(a));
-
     int fehlgeschlagen = 0;
-    for (const Asset& a : alle) {
+    for (const Asset& a : alleAssets()) {
         if (!a.schreiben(ziel.filePath(a.datei))) {
             fehler << "could not write " << a.datei << "\n";
             ++fehlgeschlagen;

@@ -7,6 +7,7 @@
 
 #include "bilder.h"
 #include "ico.h"
+#include "main_window/verbrauch_entwurf.h"
 
 #include <QImage>
 #include <QImageWriter>
@@ -16,6 +17,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 
@@ -573,50 +575,77 @@ QImage gemalt(QSize s, Malen malen)
     return bild;
 }
 
-Asset jpeg(const char* datei, QSize s, Malen malen)
+// The scene each box of the frame shows, by the box's name.
+struct Szene {
+    const char* kasten;
+    Malen malen;
+};
+constexpr Szene szenen[] = {
+    {"Picture1", scheinwerferNachts},
+    {"Picture2", ruecklicht},
+    {"Picture3", roterKombiVorGebaeude},
+    {"Picture4", silberKombiPromenade},
+    {"Picture5", blechFugen},
+    {"Picture6", kombiVorHaus},
+    {"Picture7", blauerWagenImSchnee},
+    {"Picture8", innenraumDurchFenster},
+    {"Picture10", klarglasScheinwerfer},
+    {"Picture11", kombiVorMauerNachts},
+    {"Picture12", tuergriff},
+    {"Picture13", lichterImNebel},
+    {"Picture14", kombiAmAbend},
+    {"Picture15", schlossAufDemBerg},
+    {"Picture16", roterKombiVonOben},
+    {"Picture18", kurveInDerDaemmerung},
+    {"Picture19", kuehlergrill},
+};
+
+Malen szeneFuer(std::string_view kasten)
 {
-    return {QString::fromLatin1(datei), [s, malen](const QString& pfad) {
-                QImageWriter w(pfad, "jpeg");
-                w.setQuality(85);
-                w.setProgressiveScanWrite(true);
-                w.setOptimizedWrite(true);
-                return w.write(gemalt(s, malen));
-            }};
+    for (const Szene& s : szenen)
+        if (kasten == s.kasten)
+            return s.malen;
+    return nullptr;
 }
 
-Asset bmp(const char* datei, QSize s, Malen malen)
+bool schreibeBild(const VerbrauchEntwurf::Bildkasten& b, Malen malen, const QString& pfad)
 {
-    // 24 bits a pixel, uncompressed, rows stored bottom-up: what Qt's BMP
-    // writer makes of an image without alpha.
-    return {QString::fromLatin1(datei), [s, malen](const QString& pfad) {
-                return gemalt(s, malen).convertToFormat(QImage::Format_RGB888).save(pfad, "BMP");
-            }};
+    const QImage bild = gemalt(QSize(b.breite, b.hoehe), malen);
+    return speichern(pfad, [&](QIODevice& datei) {
+        if (b.format == VerbrauchEntwurf::Bildformat::Bmp) {
+            // 24 bits a pixel, uncompressed, rows stored bottom-up: what Qt's
+            // BMP writer makes of an image without alpha.
+            return bild.convertToFormat(QImage::Format_RGB888).save(&datei, "BMP");
+        }
+        QImageWriter w(&datei, "jpeg");
+        w.setQuality(85);
+        w.setProgressiveScanWrite(true);
+        w.setOptimizedWrite(true);
+        return w.write(bild);
+    });
 }
 
 }  // namespace
 
 std::vector<Asset> rahmenAssets()
 {
-    return {
-        jpeg("Picture1.jpg", {115, 80}, scheinwerferNachts),
-        jpeg("Picture2.jpg", {115, 80}, ruecklicht),
-        jpeg("Picture3.jpg", {115, 80}, roterKombiVorGebaeude),
-        jpeg("Picture4.jpg", {117, 80}, silberKombiPromenade),
-        jpeg("Picture5.jpg", {113, 80}, blechFugen),
-        jpeg("Picture6.jpg", {116, 80}, kombiVorHaus),
-        jpeg("Picture7.jpg", {116, 80}, blauerWagenImSchnee),
-        jpeg("Picture8.jpg", {118, 80}, innenraumDurchFenster),
-        jpeg("Picture10.jpg", {120, 80}, klarglasScheinwerfer),
-        jpeg("Picture11.jpg", {116, 80}, kombiVorMauerNachts),
-        jpeg("Picture12.jpg", {115, 80}, tuergriff),
-        jpeg("Picture13.jpg", {116, 80}, lichterImNebel),
-        jpeg("Picture14.jpg", {115, 80}, kombiAmAbend),
-        bmp("Picture15.bmp", {120, 75}, schlossAufDemBerg),
-        jpeg("Picture16.jpg", {114, 80}, roterKombiVonOben),
-        jpeg("Picture18.jpg", {117, 80}, kurveInDerDaemmerung),
-        bmp("Picture19.bmp", {511, 132}, kuehlergrill),
-        {QStringLiteral("tankumat.ico"), [](const QString& pfad) { return schreibeIco(zapfsaeule(), pfad); }},
-        {QStringLiteral("tankumat-32.png"), [](const QString& pfad) { return zapfsaeule()[0].save(pfad, "PNG"); }},
-        {QStringLiteral("tankumat-16.png"), [](const QString& pfad) { return zapfsaeule()[1].save(pfad, "PNG"); }},
+    std::vector<Asset> alle;
+    // File, format and size come from the main window's table of the frame.
+    for (const VerbrauchEntwurf::Bildkasten* b : VerbrauchEntwurf::rahmen) {
+        if (!b->datei)
+            continue;
+        const Malen malen = szeneFuer(b->kasten.name);
+        alle.push_back({QString::fromLatin1(b->datei), [b, malen](const QString& pfad) {
+                            return malen && schreibeBild(*b, malen, pfad);
+                        }});
+    }
+    auto png = [](int i) {
+        return [i](const QString& pfad) {
+            return speichern(pfad, [i](QIODevice& datei) { return zapfsaeule()[std::size_t(i)].save(&datei, "PNG"); });
+        };
     };
+    alle.push_back({QStringLiteral("tankumat.ico"), [](const QString& pfad) { return schreibeIco(zapfsaeule(), pfad); }});
+    alle.push_back({QStringLiteral("tankumat-32.png"), png(0)});
+    alle.push_back({QStringLiteral("tankumat-16.png"), png(1)});
+    return alle;
 }
