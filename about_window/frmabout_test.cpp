@@ -19,11 +19,6 @@ namespace {
 constexpr auto beschreibung = "Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen und gibt die "
                               "Kosten auf 100 Kilometer bezogen an.";
 
-QString fokus()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
 // Input as the window system delivers it, so that a window blocked by a
 // modal one drops it as it would drop the user's.
 void klicke(QWidget& ziel)
@@ -34,11 +29,10 @@ void klicke(QWidget& ziel)
 
 }  // namespace
 
-class FrmAboutTest : public QObject {
-    Q_OBJECT
+using Testumgebung::fokus;
 
-    Verbrauch* w = nullptr;
-    QPalette systemfarben;
+class FrmAboutTest : public Testumgebung::Fenstertest {
+    Q_OBJECT
 
     // Runs `oeffnen`, which opens the About window and waits in it; once the
     // window is up and active, `imFenster` runs inside its modal loop and
@@ -57,18 +51,9 @@ class FrmAboutTest : public QObject {
             erschienen = true;
             imFenster(*info);
         });
-        // A test that fails to close the window must not hang in it.
-        QTimer notbremse;
-        notbremse.setSingleShot(true);
-        connect(&notbremse, &QTimer::timeout, this, [] {
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                modal->reject();
-        });
         warten.start();
-        notbremse.start(5000);
         oeffnen();
-        const bool zu = QTest::qWaitFor([&] { return erschienen && !Fenster::istGeladen<frmAbout>(); }, 5000);
-        return zu && notbremse.isActive();
+        return QTest::qWaitFor([&] { return erschienen && !Fenster::istGeladen<frmAbout>(); }, 5000);
     }
 
     bool ueberInfo(const std::function<void(frmAbout&)>& imFenster)
@@ -79,7 +64,7 @@ class FrmAboutTest : public QObject {
     // A system text colour of its own shows which labels follow it.
     void systemtextRot()
     {
-        QPalette rot = systemfarben;
+        QPalette rot = QApplication::palette();
         rot.setColor(QPalette::ButtonText, Qt::red);
         rot.setColor(QPalette::WindowText, Qt::red);
         QApplication::setPalette(rot);
@@ -95,22 +80,6 @@ class FrmAboutTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { systemfarben = QApplication::palette(); }
-
-    void init()
-    {
-        w = &Fenster::instanz<Verbrauch>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-    }
-
-    void cleanup()
-    {
-        Fenster::alleEntladen();
-        QApplication::setPalette(systemfarben);
-        w = nullptr;
-    }
-
     // --- the window as designed ---------------------------------------------
 
     void rahmen()
@@ -178,14 +147,7 @@ private slots:
         systemtextRot();
         frmAbout& info = zeigeAllein();
         auto* s = info.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(s);
-        auto* l = qobject_cast<QLabel*>(s);
-        QCOMPARE(l ? l->text() : qobject_cast<QPushButton*>(s)->text(), text);
-        if (!lage.isNull())
-            QCOMPARE(s->geometry(), lage);
-        QCOMPARE(s->font().pixelSize(), pixelgroesse);
-        QCOMPARE(s->font().bold(), fett);
-        QCOMPARE(s->toolTip(), tooltip);
+        QCOMPARE_ENTWURF(s, text, lage, pixelgroesse, fett, tooltip);
         QCOMPARE(s->palette().color(s->foregroundRole()), schwarz ? QColor(Qt::black) : QColor(Qt::red));
     }
 

@@ -15,6 +15,15 @@ const Zahlenformat geschuetztesLeerzeichen{",", "\u00A0"};
 const Zahlenformat gleicheZeichen{",", ","};
 const Zahlenformat arabisch{"\u066B", "\u066C"};
 
+// The messages letter by letter, blanks counted, as the user reads them.
+constexpr std::string_view keineZahl = "      Bitte nur Zahlen Eingeben!";        // six blanks
+constexpr std::string_view keineZahlLiter = "       Bitte nur Zahlen Eingeben!";   // seven blanks
+constexpr std::string_view eingabefehler = "              * Eingabefehler! * ";   // fourteen, one
+constexpr std::string_view fahrstreckeNull = "Die Fahrstrecke ist 0 Kilometer!";
+constexpr std::string_view kilometerstandZuGross = "Der Kilometerstand ist zu groß!";
+constexpr std::string_view fahrstreckeZuGross = "Die Fahrstrecke ist zu groß!";
+constexpr std::string_view ergebnisZuGross = "Das Ergebnis ist zu groß!";
+
 const std::string megabyteEinsen(1'000'000, '1');
 const std::string nullen307(307, '0');
 
@@ -294,46 +303,46 @@ TEST_P(BerechnenFehler, meldetDenErstenFehlerMitFokus) {
 INSTANTIATE_TEST_SUITE_P(
     Reihenfolge, BerechnenFehler,
     testing::Values(
-        FehlerFall{"allesLeerNeuerStandZuerst", "", "", "", "", meldungen::keineZahl, Feld::KMneu,
+        FehlerFall{"allesLeerNeuerStandZuerst", "", "", "", "", keineZahl, Feld::KMneu,
                    std::nullopt},
-        FehlerFall{"nurNeuerStandGueltig", "", "8965", "", "", meldungen::keineZahl, Feld::KMalt,
+        FehlerFall{"nurNeuerStandGueltig", "", "8965", "", "", keineZahl, Feld::KMalt,
                    std::nullopt},
-        FehlerFall{"preisVorLiter", "8211", "8965", "x", "x", meldungen::keineZahl, Feld::Preis,
+        FehlerFall{"preisVorLiter", "8211", "8965", "x", "x", keineZahl, Feld::Preis,
                    std::nullopt},
         FehlerFall{"nurLiterLeerSiebenLeerzeichen", "8211", "8965", "", "0,88",
-                   meldungen::keineZahlLiter, Feld::Liter, std::nullopt},
-        FehlerFall{"zahlVorGroesse", "abc", "2147483648", "55", "0,88", meldungen::keineZahl,
+                   keineZahlLiter, Feld::Liter, std::nullopt},
+        FehlerFall{"zahlVorGroesse", "abc", "2147483648", "55", "0,88", keineZahl,
                    Feld::KMalt, std::nullopt},
-        FehlerFall{"zahlVorReihenfolge", "10", "5", "55", "x", meldungen::keineZahl, Feld::Preis,
+        FehlerFall{"zahlVorReihenfolge", "10", "5", "55", "x", keineZahl, Feld::Preis,
                    std::nullopt},
         FehlerFall{"neuerStandMegabyteZiffern", "0", megabyteEinsen, "55", "0,88",
-                   meldungen::keineZahl, Feld::KMneu, std::nullopt}),
+                   keineZahl, Feld::KMneu, std::nullopt}),
     fallName<FehlerFall>);
 
 INSTANTIATE_TEST_SUITE_P(
     Kilometerstaende, BerechnenFehler,
     testing::Values(
         FehlerFall{"neuerStandZuGross", "0", "2147483648", "55", "0,88",
-                   meldungen::kilometerstandZuGross, Feld::KMneu, std::nullopt},
+                   kilometerstandZuGross, Feld::KMneu, std::nullopt},
         FehlerFall{"neuerStandHalbAufZuGross", "0", "2147483647,5", "55", "0,88",
-                   meldungen::kilometerstandZuGross, Feld::KMneu, std::nullopt},
+                   kilometerstandZuGross, Feld::KMneu, std::nullopt},
         FehlerFall{"alterStandZuKlein", "-2147483649", "0", "55", "0,88",
-                   meldungen::kilometerstandZuGross, Feld::KMalt, std::nullopt},
+                   kilometerstandZuGross, Feld::KMalt, std::nullopt},
         FehlerFall{"beideZuGrossNeuerZuerst", "-2147483649", "2147483648", "55", "0,88",
-                   meldungen::kilometerstandZuGross, Feld::KMneu, std::nullopt},
-        FehlerFall{"neuKleinerAlt", "8965", "8211", "55", "0,88", meldungen::eingabefehler,
+                   kilometerstandZuGross, Feld::KMneu, std::nullopt},
+        FehlerFall{"neuKleinerAlt", "8965", "8211", "55", "0,88", eingabefehler,
                    Feld::KMalt, std::pair{8965, 8211}},
         FehlerFall{"neuKleinerAltNachRunden", "8211,5", "8210,5", "55", "0,88",
-                   meldungen::eingabefehler, Feld::KMalt, std::pair{8212, 8210}},
-        FehlerFall{"gleicheStaende", "8211", "8211", "55", "0,88", meldungen::fahrstreckeNull,
+                   eingabefehler, Feld::KMalt, std::pair{8212, 8210}},
+        FehlerFall{"gleicheStaende", "8211", "8211", "55", "0,88", fahrstreckeNull,
                    Feld::KMneu, std::pair{8211, 8211}},
         FehlerFall{"gleichNachRunden", "8210,6", "8211,4", "55", "0,88",
-                   meldungen::fahrstreckeNull, Feld::KMneu, std::pair{8211, 8211}},
+                   fahrstreckeNull, Feld::KMneu, std::pair{8211, 8211}},
         FehlerFall{"fahrstreckeZuGross", "-2000000000", "2000000000", "55", "0,88",
-                   meldungen::fahrstreckeZuGross, Feld::KMneu,
+                   fahrstreckeZuGross, Feld::KMneu,
                    std::pair{-2000000000, 2000000000}},
         FehlerFall{"fahrstreckeUmEinsZuGross", "-2147483648,5", "0", "55", "0,88",
-                   meldungen::fahrstreckeZuGross, Feld::KMneu,
+                   fahrstreckeZuGross, Feld::KMneu,
                    std::pair{std::numeric_limits<std::int32_t>::min(), 0}}),
     fallName<FehlerFall>);
 
@@ -341,11 +350,11 @@ INSTANTIATE_TEST_SUITE_P(
     Ergebnis, BerechnenFehler,
     testing::Values(
         FehlerFall{"literJenseitsDesDoubles", "0", "1", "1" + std::string(400, '0'), "1",
-                   meldungen::keineZahlLiter, Feld::Liter, std::nullopt},
+                   keineZahlLiter, Feld::Liter, std::nullopt},
         FehlerFall{"verbrauchUnendlich", "0", "1", "1" + nullen307, "1",
-                   meldungen::ergebnisZuGross, Feld::Liter, std::pair{0, 1}},
+                   ergebnisZuGross, Feld::Liter, std::pair{0, 1}},
         FehlerFall{"nurKostenUnendlich", "0", "1", "1" + std::string(306, '0'), "10",
-                   meldungen::ergebnisZuGross, Feld::Liter, std::pair{0, 1}}),
+                   ergebnisZuGross, Feld::Liter, std::pair{0, 1}}),
     fallName<FehlerFall>);
 
 struct ErgebnisFall {

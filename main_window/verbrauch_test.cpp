@@ -22,10 +22,10 @@ constexpr auto beispielSatz = " Für die Fahrstrecke von \r\n754  Km wurden durc
 
 }  // namespace
 
-class VerbrauchTest : public QObject {
-    Q_OBJECT
+using Testumgebung::fokus;
 
-    Verbrauch* w = nullptr;
+class VerbrauchTest : public Testumgebung::Fenstertest {
+    Q_OBJECT
 
     template <class T = QWidget>
     T* steuerelement(const char* name) const
@@ -44,23 +44,7 @@ class VerbrauchTest : public QObject {
         w->txtPreis->setText(QString::fromUtf8(preis));
     }
 
-    QString fokus() const
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-
 private slots:
-    void init()
-    {
-        QVERIFY(w = Testumgebung::hauptfensterZeigen());
-    }
-
-    void cleanup()
-    {
-        Fenster::alleEntladen();
-        w = nullptr;
-    }
-
     // --- the window as it opens ---------------------------------------------
 
     void startzustand()
@@ -121,15 +105,7 @@ private slots:
         QFETCH(int, pixelgroesse);
         QFETCH(bool, fett);
         QFETCH(QString, tooltip);
-        QWidget* s = steuerelement(QTest::currentDataTag());
-        const QString gezeigt = qobject_cast<QLabel*>(s)       ? qobject_cast<QLabel*>(s)->text()
-                                : qobject_cast<QLineEdit*>(s)  ? qobject_cast<QLineEdit*>(s)->text()
-                                                               : qobject_cast<QPushButton*>(s)->text();
-        QCOMPARE(gezeigt, text);
-        QCOMPARE(s->geometry(), lage);
-        QCOMPARE(s->font().pixelSize(), pixelgroesse);
-        QCOMPARE(s->font().bold(), fett);
-        QCOMPARE(s->toolTip(), tooltip);
+        QCOMPARE_ENTWURF(steuerelement(QTest::currentDataTag()), text, lage, pixelgroesse, fett, tooltip);
     }
 
     void ueberschrift()
@@ -414,7 +390,7 @@ private slots:
         QCOMPARE(m.symbol, QMessageBox::NoIcon);
         QCOMPARE(m.besitzer, w);
         // The box gives the activation back to the window on its way out.
-        QTRY_COMPARE(this->fokus(), fokus);
+        QTRY_COMPARE(Testumgebung::fokus(), fokus);
         QVERIFY(w->lblAusgabe->text().isEmpty());
         QVERIFY(!w->cmdWeiter->isVisible());
         // The inputs are never touched.

@@ -9,14 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-class OptionenTest : public QObject {
-    Q_OBJECT
+using Testumgebung::fokus;
 
-    Verbrauch* haupt = nullptr;
+class OptionenTest : public Testumgebung::Fenstertest {
+    Q_OBJECT
 
     Optionen& oeffnen()
     {
-        haupt->cmdOptionen->click();
+        w->cmdOptionen->click();
         Optionen& o = Fenster::instanz<Optionen>();
         if (!QTest::qWaitForWindowActive(&o))
             qWarning("options window not active");
@@ -29,23 +29,7 @@ class OptionenTest : public QObject {
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
     }
 
-    static QString fokus()
-    {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-
 private slots:
-    void init()
-    {
-        QVERIFY(haupt = Testumgebung::hauptfensterZeigen());
-    }
-
-    void cleanup()
-    {
-        Fenster::alleEntladen();
-        haupt = nullptr;
-    }
-
     // --- opening -------------------------------------------------------------
 
     void oeffnenWendetDieWaehrungAn_data()
@@ -66,17 +50,17 @@ private slots:
         QFETCH(QString, gewaehlt);
         QFETCH(QString, preis);
         QFETCH(QString, einheit);
-        haupt->Währung = waehrung;
-        haupt->txtPreis->setText(QStringLiteral("1,23"));  // the user's own price
+        w->Währung = waehrung;
+        w->txtPreis->setText(QStringLiteral("1,23"));  // the user's own price
         Optionen& o = oeffnen();
         QVERIFY(o.isVisible());
         QCOMPARE(o.findChild<QRadioButton*>(gewaehlt)->isChecked(), true);
-        QCOMPARE(haupt->txtPreis->text(), preis);
-        QCOMPARE(haupt->Label9->text(), einheit);
+        QCOMPARE(w->txtPreis->text(), preis);
+        QCOMPARE(w->Label9->text(), einheit);
         // Modeless and without owner: the main window stays usable.
         QVERIFY(!o.parentWidget());
         QVERIFY(!o.isModal());
-        QVERIFY(haupt->isEnabled());
+        QVERIFY(w->isEnabled());
         QCOMPARE(fokus(), QStringLiteral("Picture1"));
     }
 
@@ -85,16 +69,16 @@ private slots:
         Optionen& o = Fenster::instanz<Optionen>();
         QVERIFY(!o.Option1->isChecked());
         QVERIFY(!o.Option2->isChecked());
-        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,88"));
+        QCOMPARE(w->txtPreis->text(), QStringLiteral("0,88"));
     }
 
     void zweitesOeffnenBringtDasOffeneNachVorn()
     {
         Optionen* erstes = &oeffnen();
-        haupt->txtPreis->setText(QStringLiteral("0,95"));
-        haupt->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(haupt));
-        haupt->cmdOptionen->click();
+        w->txtPreis->setText(QStringLiteral("0,95"));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->cmdOptionen->click();
         QCOMPARE(&Fenster::instanz<Optionen>(), erstes);
         int offen = 0;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -102,7 +86,7 @@ private slots:
         QCOMPARE(offen, 1);
         QTRY_COMPARE(QApplication::activeWindow(), erstes);
         // The option already selected is not applied again.
-        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,95"));
+        QCOMPARE(w->txtPreis->text(), QStringLiteral("0,95"));
     }
 
     void oeffnenHoltDasMinimierteZurueck()
@@ -110,9 +94,9 @@ private slots:
         Optionen* o = &oeffnen();
         o->showMinimized();
         QTRY_VERIFY(o->isMinimized());
-        haupt->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(haupt));
-        QTest::keyClick(haupt->txtKMalt, Qt::Key_O, Qt::AltModifier);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(w->txtKMalt, Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(!o->isMinimized());
         QCOMPARE(&Fenster::instanz<Optionen>(), o);
         QTRY_COMPARE(QApplication::activeWindow(), o);
@@ -121,10 +105,10 @@ private slots:
     void rahmenSchliessenAktiviertDasHauptfenster()
     {
         Optionen& o = oeffnen();
-        haupt->txtLiter->setFocus();
+        w->txtLiter->setFocus();
         QCOMPARE(QApplication::activeWindow(), &o);
         QVERIFY(o.close());
-        QTRY_COMPARE(QApplication::activeWindow(), haupt);
+        QTRY_COMPARE(QApplication::activeWindow(), w);
         QCOMPARE(fokus(), QStringLiteral("txtLiter"));
     }
 
@@ -145,17 +129,17 @@ private slots:
         Optionen& o = oeffnen();
         anklicken(o.Option2);
         QVERIFY(o.isVisible());
-        QCOMPARE(haupt->Label9->text(), QStringLiteral("DM"));
-        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("1,76"));
-        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
-        QCOMPARE(haupt->txtPreis->accessibleDescription(), QStringLiteral("DM"));
-        haupt->Berechnen->click();
-        QVERIFY(haupt->lblAusgabe->text().endsWith(QStringLiteral("12,84 DM !")));
+        QCOMPARE(w->Label9->text(), QStringLiteral("DM"));
+        QCOMPARE(w->txtPreis->text(), QStringLiteral("1,76"));
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
+        QCOMPARE(w->txtPreis->accessibleDescription(), QStringLiteral("DM"));
+        w->Berechnen->click();
+        QVERIFY(w->lblAusgabe->text().endsWith(QStringLiteral("12,84 DM !")));
 
         anklicken(o.Option1);
-        QCOMPARE(haupt->Label9->text(), QStringLiteral("Euro"));
-        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("0,88"));
-        QCOMPARE(haupt->Währung, QStringLiteral("Euro"));
+        QCOMPARE(w->Label9->text(), QStringLiteral("Euro"));
+        QCOMPARE(w->txtPreis->text(), QStringLiteral("0,88"));
+        QCOMPARE(w->Währung, QStringLiteral("Euro"));
     }
 
     void pfeiltastenWaehlenAuch()
@@ -164,7 +148,7 @@ private slots:
         o.Option1->setFocus();
         QTest::keyClick(o.Option1, Qt::Key_Down);
         QVERIFY(o.Option2->isChecked());
-        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
     }
 
     void beschriftungenWaehlenNicht()
@@ -173,10 +157,10 @@ private slots:
         QTest::mouseClick(o.Label2, Qt::LeftButton);
         QTest::mouseClick(o.Label1, Qt::LeftButton);
         QVERIFY(o.Option1->isChecked());
-        QCOMPARE(haupt->Währung, QStringLiteral("Euro"));
+        QCOMPARE(w->Währung, QStringLiteral("Euro"));
         anklicken(o.Option2);
         QTest::mouseClick(o.Label1, Qt::LeftButton);
-        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
     }
 
     // --- closing -------------------------------------------------------------
@@ -203,7 +187,7 @@ private slots:
         QFETCH(QString, fokusVorher);
         Optionen* o = &oeffnen();
         anklicken(o->Option2);
-        haupt->txtLiter->setFocus();  // the main window's focus is elsewhere
+        w->txtLiter->setFocus();  // the main window's focus is elsewhere
         o->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(o));
         QWidget* vorher = o->findChild<QWidget*>(fokusVorher);
@@ -214,24 +198,24 @@ private slots:
             QTest::keyClick(vorher, Qt::Key(taste), umschalter);
         QTRY_VERIFY(!Fenster::istGeladen<Optionen>());
         QTRY_COMPARE(fokus(), QStringLiteral("txtKMalt"));
-        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
 
         // The next opening loads a fresh window and applies DM again.
-        haupt->txtPreis->setText(QStringLiteral("2,00"));
+        w->txtPreis->setText(QStringLiteral("2,00"));
         Optionen& neu = oeffnen();
         QVERIFY(neu.Option2->isChecked());
-        QCOMPARE(haupt->txtPreis->text(), QStringLiteral("1,76"));
+        QCOMPARE(w->txtPreis->text(), QStringLiteral("1,76"));
     }
 
     void rahmenSchliesstOhneFokuswechsel()
     {
         Optionen& o = oeffnen();
         anklicken(o.Option2);
-        haupt->txtLiter->setFocus();
+        w->txtLiter->setFocus();
         QVERIFY(o.close());
         QVERIFY(!Fenster::istGeladen<Optionen>());
-        QCOMPARE(haupt->focusWidget(), haupt->txtLiter);
-        QCOMPARE(haupt->Währung, QStringLiteral("DM"));
+        QCOMPARE(w->focusWidget(), w->txtLiter);
+        QCOMPARE(w->Währung, QStringLiteral("DM"));
     }
 
     void hauptfensterSchonGeschlossen()
@@ -239,7 +223,7 @@ private slots:
         // The main window goes first; the options window writes into a fresh,
         // hidden one, and the program still ends with the options window.
         Optionen* o = &oeffnen();
-        QVERIFY(haupt->close());
+        QVERIFY(w->close());
         QVERIFY(!Fenster::istGeladen<Verbrauch>());
         anklicken(o->Option2);
         QVERIFY(Fenster::istGeladen<Verbrauch>());
@@ -283,13 +267,9 @@ private slots:
         QFETCH(bool, fett);
         QFETCH(QString, tooltip);
         Optionen& o = Fenster::instanz<Optionen>();
-        auto* w = o.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-        QCOMPARE(w->parentWidget(), o.Picture1);
-        QCOMPARE(w->geometry(), lage);
-        QCOMPARE(w->font().pixelSize(), pixelgroesse);
-        QCOMPARE(w->font().bold(), fett);
-        QCOMPARE(w->toolTip(), tooltip);
-        QCOMPARE(w->property("text").toString(), text);
+        auto* s = o.findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QCOMPARE_ENTWURF(s, text, lage, pixelgroesse, fett, tooltip);
+        QCOMPARE(s->parentWidget(), o.Picture1);
     }
 
     void fensterUndTafel()
@@ -337,7 +317,7 @@ private slots:
         QFETCH(QString, waehrung);
         QFETCH(QString, klick);
         QFETCH(QString, gewaehlt);
-        haupt->Währung = waehrung;
+        w->Währung = waehrung;
         Optionen& o = oeffnen();
         if (!klick.isEmpty())
             anklicken(o.findChild<QWidget*>(klick));

@@ -44,23 +44,10 @@ constexpr auto keineZahl = "      Bitte nur Zahlen Eingeben!";
 constexpr auto keineZahlLiter = "       Bitte nur Zahlen Eingeben!";
 }  // namespace
 
-class RobustheitTest : public QObject {
+class RobustheitTest : public Testumgebung::Fenstertest {
     Q_OBJECT
 
-    Verbrauch* w = nullptr;
-
 private slots:
-    void init()
-    {
-        QVERIFY(w = Testumgebung::hauptfensterZeigen());
-    }
-
-    void cleanup()
-    {
-        Fenster::alleEntladen();
-        w = nullptr;
-    }
-
     void seltsameTexte_data()
     {
         QTest::addColumn<QString>("feld");

@@ -10,19 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-class SkalierungTest : public QObject {
+class SkalierungTest : public Testumgebung::Fenstertest {
     Q_OBJECT
 
-    Verbrauch* w = nullptr;
-
 private slots:
-    void init()
-    {
-        QVERIFY(w = Testumgebung::hauptfensterZeigen());
-    }
-
-    void cleanup() { Fenster::alleEntladen(); }
-
     void allesDoppeltGross()
     {
         QCOMPARE(w->devicePixelRatio(), 2.0);

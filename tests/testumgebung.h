@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPalette>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -63,18 +65,49 @@ inline Verbrauch* hauptfensterZeigen()
     return QTest::qWaitForWindowActive(&w) ? &w : nullptr;
 }
 
-inline int starte(QObject& test, int argc, char** argv)
+inline QString fokus()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Anwendung::einrichten(app);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    const int ergebnis = QTest::qExec(&test, argc, argv);
-    Fenster::alleEntladen();
-    return ergebnis;
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
+// True when the control shows the designed text and stands at the designed
+// rectangle (a null one: anywhere) with the designed font and tooltip; the
+// first difference is reported as a failure at `datei`:`zeile`.
+bool wieEntworfen(const QWidget* s, const QString& text, const QRect& lage, int pixelgroesse, bool fett,
+                  const QString& tooltip, const char* datei, int zeile);
+
+// Every window test starts from the main window, shown and active, and ends
+// with every loaded window unloaded and the system colours as they were. A
+// modal window a case forgot to answer is closed after a few seconds, and the
+// case fails instead of hanging.
+class Fenstertest : public QObject {
+    Q_OBJECT
+
+protected:
+    Verbrauch* w = nullptr;
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    QTimer notbremse;
+    QPointer<QWidget> zuletztModal;
+    bool vergessen = false;
+    QPalette systemfarben;
+};
+
+// Sets up the application as the program does, with German conventions
+// pinned, and runs the test object.
+int starte(QObject& test, int argc, char** argv);
+
 }  // namespace Testumgebung
+
+#define QCOMPARE_ENTWURF(s, text, lage, pixelgroesse, fett, tooltip)                                             \
+    do {                                                                                                     \
+        if (!Testumgebung::wieEntworfen(s, text, lage, pixelgroesse, fett, tooltip, __FILE__, __LINE__))   \
+            return;                                                                                          \
+    } while (false)
 
 #define ZAPFKONTOR_TEST_MAIN(Klasse)                      \
     int main(int argc, char** argv)                       \
