@@ -24,7 +24,10 @@ void einrichten(QApplication& app)
 {
     app.setApplicationName(titel);
     app.setApplicationVersion(version);
-    app.setWindowIcon(QIcon(QStringLiteral(":/tankumat.ico")));
+    QIcon symbol;
+    symbol.addFile(QStringLiteral(":/tankumat-32.png"));
+    symbol.addFile(QStringLiteral(":/tankumat-16.png"));
+    app.setWindowIcon(symbol);
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));
     // setStyle keeps the palette of the platform theme; the design's colours

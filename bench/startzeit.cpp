@@ -5,8 +5,8 @@
 //     startzeit PROGRAMM BODEN [LÄUFE]
 //
 // Needs an X server (DISPLAY). "Complete" means the window's pixels equal what
-// it shows once it has settled, read back from the server: nothing in the
-// program is instrumented for this.
+// it shows once it has settled, but for a text cursor's blink, read back from
+// the server: nothing in the program is instrumented for this.
 
 #include <xcb/xcb.h>
 
@@ -85,6 +85,19 @@ std::vector<std::uint8_t> bildVon(xcb_connection_t* x, xcb_window_t fenster)
     return bild;
 }
 
+// The same picture but for a blinking text cursor: a focused text box
+// shows its cursor or not, depending on the moment.
+bool fastGleich(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b)
+{
+    constexpr int cursorPixel = 32;
+    if (a.size() != b.size())
+        return false;
+    int anders = 0;
+    for (std::size_t i = 0; i + 4 <= a.size() && anders <= cursorPixel; i += 4)
+        anders += std::memcmp(&a[i], &b[i], 4) != 0;
+    return anders <= cursorPixel;
+}
+
 pid_t starte(const char* programm)
 {
     pid_t pid = 0;
@@ -123,7 +136,7 @@ Lauf einLauf(xcb_connection_t* x, xcb_window_t wurzel, xcb_atom_t pidAtom, const
                 vorlage = bildVon(x, *fenster);
                 break;
             }
-            if (bildVon(x, *fenster) == vorlage) {
+            if (fastGleich(bildVon(x, *fenster), vorlage)) {
                 ms = std::chrono::duration<double, std::milli>(Uhr::now() - start).count();
                 break;
             }
@@ -177,7 +190,7 @@ int main(int argc, char* argv[])
     const double t[2] = {median(zeit[0]), median(zeit[1])};
     const double m[2] = {median(speicher[0]), median(speicher[1])};
     std::printf("runs each:             %d\n", laeufe);
-    std::printf("first complete paint:  program %.1f ms, floor %.1f ms, ratio %.2f (target <= 1.30)\n", t[0], t[1],
+    std::printf("first complete paint:  program %.1f ms, floor %.1f ms, ratio %.2f (goal <= 1.10)\n", t[0], t[1],
                 t[0] / t[1]);
     std::printf("peak resident memory:  program %.1f MiB, floor %.1f MiB, difference %+.1f MiB (target <= +8)\n",
                 m[0], m[1], m[0] - m[1]);

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
+
+#include <future>
 
 class Bildfeld : public QFrame {
     Q_OBJECT
@@ -13,11 +15,15 @@ class Bildfeld : public QFrame {
 public:
     explicit Bildfeld(QWidget* eltern, const QString& bild = {});
 
-    const QPixmap& bild() const { return bildDaten; }
+    // The decoded picture; null for an empty box. Waits for the decoding
+    // if it has not finished yet.
+    const QImage& bild() const;
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
-    QPixmap bildDaten;
+    // Decoded beside the start-up, on another core: the window's fonts and
+    // controls are made meanwhile, and the first paint is the first to wait.
+    std::shared_future<QImage> bildDaten;
 };

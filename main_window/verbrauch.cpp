@@ -59,7 +59,6 @@ Verbrauch::Verbrauch()
 {
     setObjectName(QStringLiteral("Verbrauch"));
     setWindowTitle(QString::fromUtf8(Tafel::fenster.titel));
-    setWindowIcon(QIcon(QStringLiteral(":/tankumat.ico")));
     setBackgroundRole(QPalette::Button);
 
     // Created in the focus order of the design; labels hold their places in

@@ -41,7 +41,7 @@ private slots:
         for (Bildfeld* b : w->findChildren<Bildfeld*>()) {
             if (b->bild().isNull())
                 continue;
-            const QImage bild = b->bild().toImage();
+            const QImage bild = b->bild();
             const QPoint innen = (b->pos() + QPoint(2, 2)) * 2;
             // Each picture pixel covers 2 x 2 device pixels.
             QCOMPARE(fenster.pixel(innen + QPoint(1, 1)), bild.pixel(0, 0));
