@@ -19,7 +19,7 @@ grep -q "release version=\"$version\"" "$bau/app/$id.metainfo.xml" || fehler "me
 grep -qx "Name=$titel" "$bau/app/$id.desktop" || fehler "desktop entry name"
 
 # No Windows build runs here: windres compiling the script is the check.
-x86_64-w64-mingw32-windres --preprocessor=cpp "$bau/app/tankumat.rc" -O coff -o "$arbeit/tankumat.res" ||
+x86_64-w64-mingw32-windres --preprocessor=cpp -I "$quelle/app" "$bau/app/tankumat.rc" -O coff -o "$arbeit/tankumat.res" ||
     fehler "resource script"
 strings -el "$arbeit/tankumat.res" | grep -qx "$internerName" || fehler "InternalName in the resource"
 

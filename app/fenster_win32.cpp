@@ -1,0 +1,93 @@
+#include "app/fenster_win32.h"
+
+#include "app/anwendung_win32.h"
+
+#include <map>
+
+namespace Fenster {
+
+namespace {
+
+std::map<std::type_index, Basis*>& geladene()
+{
+    static std::map<std::type_index, Basis*> fenster;
+    return fenster;
+}
+
+}  // namespace
+
+Basis::~Basis()
+{
+    if (hwnd)
+        DestroyWindow(hwnd);
+}
+
+void Basis::erzeugen(const wchar_t* klasse, const wchar_t* titel, DWORD stil, DWORD exStil, int x, int y, int breite,
+                     int hoehe, HWND besitzer)
+{
+    CreateWindowExW(exStil, klasse, titel, stil, x, y, breite, hoehe, besitzer, nullptr, Anwendung::instanz(), this);
+}
+
+LRESULT Basis::nachricht(UINT n, WPARAM w, LPARAM l)
+{
+    return DefWindowProcW(hwnd, n, w, l);
+}
+
+LRESULT CALLBACK Basis::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
+{
+    if (n == WM_NCCREATE) {
+        auto* objekt = static_cast<Basis*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        objekt->hwnd = fenster;
+        SetWindowLongPtrW(fenster, GWLP_USERDATA, LONG_PTR(objekt));
+    }
+    auto* objekt = reinterpret_cast<Basis*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
+    if (!objekt)
+        return DefWindowProcW(fenster, n, w, l);
+    const LRESULT ergebnis = objekt->nachricht(n, w, l);
+    if (n == WM_NCDESTROY) {
+        SetWindowLongPtrW(fenster, GWLP_USERDATA, 0);
+        objekt->hwnd = nullptr;
+    }
+    return ergebnis;
+}
+
+namespace detail {
+
+Basis* geladen(std::type_index klasse)
+{
+    const auto it = geladene().find(klasse);
+    return it == geladene().end() ? nullptr : it->second;
+}
+
+void eintragen(std::type_index klasse, Basis* fenster)
+{
+    geladene()[klasse] = fenster;
+}
+
+}  // namespace detail
+
+void entladen(Basis& fenster)
+{
+    auto& alle = geladene();
+    for (auto it = alle.begin(); it != alle.end();)
+        it = it->second == &fenster ? alle.erase(it) : std::next(it);
+    if (fenster.hwnd)
+        DestroyWindow(fenster.hwnd);
+    PostMessageW(Anwendung::besitzer(), loeschen, 0, LPARAM(&fenster));
+
+    bool sichtbar = false;
+    for (const auto& [klasse, f] : alle)
+        sichtbar = sichtbar || (f->hwnd && IsWindowVisible(f->hwnd));
+    if (!sichtbar)
+        PostQuitMessage(0);
+}
+
+void alleEntladen()
+{
+    auto alle = std::move(geladene());
+    geladene().clear();
+    for (const auto& [klasse, fenster] : alle)
+        delete fenster;
+}
+
+}  // namespace Fenster

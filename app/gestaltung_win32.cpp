@@ -1,0 +1,138 @@
+#include "app/gestaltung_win32.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+namespace Gestaltung {
+
+RECT pixel(Twips t)
+{
+    const int links = Entwurf::pixel(t.links), oben = Entwurf::pixel(t.oben);
+    return {links, oben, links + Entwurf::pixel(t.breite), oben + Entwurf::pixel(t.hoehe)};
+}
+
+SIZE groesse(const Entwurf::Fenster& f)
+{
+    return {Entwurf::pixel(f.breite), Entwurf::pixel(f.hoehe)};
+}
+
+HFONT schrift(Schrift art)
+{
+    static std::array<Gdi<HFONT>, 5> schriften;
+    Gdi<HFONT>& s = schriften[std::size_t(art)];
+    if (!s) {
+        const Entwurf::Schriftart a = Entwurf::schriftart(art);
+        // A negative height asks for the character height in pixels, as the
+        // design's point sizes are at 96 dots per inch.
+        s.reset(CreateFontW(-a.pixelgroesse, 0, 0, 0, a.fett ? FW_BOLD : FW_NORMAL, FALSE, a.unterstrichen, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_SWISS, breit(Entwurf::schriftfamilie).c_str()));
+    }
+    return s.get();
+}
+
+std::wstring breit(std::string_view utf8)
+{
+    if (utf8.empty())
+        return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
+    std::wstring ergebnis(std::size_t(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), ergebnis.data(), n);
+    return ergebnis;
+}
+
+std::string utf8(std::wstring_view breit)
+{
+    if (breit.empty())
+        return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, breit.data(), int(breit.size()), nullptr, 0, nullptr, nullptr);
+    std::string ergebnis(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, breit.data(), int(breit.size()), ergebnis.data(), n, nullptr, nullptr);
+    return ergebnis;
+}
+
+std::wstring text(HWND fenster)
+{
+    std::wstring t(std::size_t(GetWindowTextLengthW(fenster)) + 1, L'\0');
+    t.resize(std::size_t(GetWindowTextW(fenster, t.data(), int(t.size()))));
+    return t;
+}
+
+HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, DWORD stil, DWORD exStil)
+{
+    // A container's positions count from inside its border; a window's
+    // client area has none, a picture box's sunken edge is outside its own.
+    const RECT r = pixel(e.lage);
+    int id = 100;
+    for (HWND kind = GetWindow(eltern, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT))
+        ++id;
+    HWND s = CreateWindowExW(exStil, klasse, breit(e.text).c_str(), WS_CHILD | WS_VISIBLE | stil, r.left, r.top,
+                             r.right - r.left, r.bottom - r.top, eltern, reinterpret_cast<HMENU>(INT_PTR(id)),
+                             GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(s, WM_SETFONT, WPARAM(schrift(e.schrift)), FALSE);
+    return s;
+}
+
+HWND bezeichnung(HWND eltern, const Steuerelement& e)
+{
+    // SS_NOPREFIX: a caption is never an access key.
+    return steuerelement(eltern, e, L"STATIC", SS_LEFT | SS_NOPREFIX);
+}
+
+HWND textfeld(HWND eltern, const Steuerelement& e, DWORD stil)
+{
+    HWND t = steuerelement(eltern, e, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | stil, WS_EX_CLIENTEDGE);
+    // Zero lifts the limit to the largest a single-line box takes.
+    SendMessageW(t, EM_SETLIMITTEXT, 0, 0);
+    return t;
+}
+
+HWND knopf(HWND eltern, const Steuerelement& e, bool standard)
+{
+    return steuerelement(eltern, e, L"BUTTON", WS_TABSTOP | (standard ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+}
+
+HWND tooltips(HWND fenster)
+{
+    return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenster, nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+void tooltip(HWND tooltips, HWND steuerelement, const char* text)
+{
+    std::wstring t = breit(text);
+    TTTOOLINFOW info{};
+    // The size without the field comctl32 6 added: the program uses the
+    // classic controls.
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(steuerelement);
+    info.uId = UINT_PTR(steuerelement);
+    info.lpszText = t.data();
+    SendMessageW(tooltips, TTM_ADDTOOLW, 0, LPARAM(&info));
+}
+
+void anTextAnpassen(HWND bezeichnung)
+{
+    HDC dc = GetDC(bezeichnung);
+    const HGDIOBJ vorher = SelectObject(dc, HGDIOBJ(SendMessageW(bezeichnung, WM_GETFONT, 0, 0)));
+    const std::wstring t = text(bezeichnung);
+    SIZE s{};
+    GetTextExtentPoint32W(dc, t.c_str(), int(t.size()), &s);
+    TEXTMETRICW m{};
+    GetTextMetricsW(dc, &m);
+    SelectObject(dc, vorher);
+    ReleaseDC(bezeichnung, dc);
+    SetWindowPos(bezeichnung, nullptr, 0, 0, s.cx, m.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT beschriftungsfarben(HDC dc)
+{
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+}  // namespace Gestaltung

@@ -1,0 +1,65 @@
+// The design vocabulary of the Windows program: positions in twips turned into
+// pixels, the handful of fonts, and the controls made from one row of a
+// window's table of design constants. Texts are UTF-8 inside the program and
+// UTF-16 only where they meet the API.
+#pragma once
+
+#include "app/entwurf.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace Gestaltung {
+
+using Entwurf::Schrift;
+using Entwurf::Steuerelement;
+using Entwurf::Twips;
+
+// The program declares no DPI awareness, so Windows scales its windows as a
+// whole and every length here is a pixel at 96 dots per inch. This is the
+// only place where the Windows program turns twips into pixels.
+RECT pixel(Twips t);
+SIZE groesse(const Entwurf::Fenster& f);
+
+// Deletes a GDI object when it goes.
+struct GdiLoeschen {
+    void operator()(HGDIOBJ objekt) const { DeleteObject(objekt); }
+};
+template <class H>
+using Gdi = std::unique_ptr<std::remove_pointer_t<H>, GdiLoeschen>;
+
+// The fonts of the design, made once for the life of the program.
+HFONT schrift(Schrift art);
+
+std::wstring breit(std::string_view utf8);
+std::string utf8(std::wstring_view breit);
+std::wstring text(HWND fenster);
+
+// A child control of `eltern` at the row's place (counted from the inside of
+// its border), with its font and text. Controls are made in the focus order
+// of the design: Tab follows the order of creation.
+HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, DWORD stil, DWORD exStil = 0);
+
+// A label: left-aligned, wrapping its caption, on the button face.
+HWND bezeichnung(HWND eltern, const Steuerelement& e);
+// A single-line text box with no length limit; `stil` adds its alignment,
+// which an edit control takes only when it is made.
+HWND textfeld(HWND eltern, const Steuerelement& e, DWORD stil = ES_LEFT);
+// A command button; the access key is the "&" of its caption.
+HWND knopf(HWND eltern, const Steuerelement& e, bool standard = false);
+
+// The tooltip window of a top-level window, and a tooltip for one control.
+HWND tooltips(HWND fenster);
+void tooltip(HWND tooltips, HWND steuerelement, const char* text);
+
+// Gives a label the size of its caption on one line, from its position.
+void anTextAnpassen(HWND bezeichnung);
+
+// The colours of a label on the button face, for WM_CTLCOLORSTATIC.
+LRESULT beschriftungsfarben(HDC dc);
+
+}  // namespace Gestaltung

@@ -1,0 +1,255 @@
+#include "main_window/verbrauch_win32.h"
+
+#include "app/anwendung_win32.h"
+#include "app/gestaltung_win32.h"
+#include "main_window/verbrauch_entwurf.h"
+#include "app/resource_ids.h"
+
+#include <commctrl.h>
+
+namespace Tafel = VerbrauchEntwurf;
+using Gestaltung::breit;
+
+namespace {
+
+constexpr const wchar_t* klasse = L"Verbrauch";
+
+void klasseAnmelden()
+{
+    static const bool angemeldet = [] {
+        WNDCLASSEXW k{};
+        k.cbSize = sizeof(k);
+        k.lpfnWndProc = Fenster::Basis::prozedur;
+        k.hInstance = Anwendung::instanz();
+        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+        // The petrol pump, at the sizes Windows asks for.
+        k.hIcon = HICON(LoadImageW(k.hInstance, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                   GetSystemMetrics(SM_CYICON), 0));
+        k.hIconSm = HICON(LoadImageW(k.hInstance, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
+                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+        k.lpszClassName = klasse;
+        return RegisterClassExW(&k) != 0;
+    }();
+    (void)angemeldet;
+}
+
+bool istKnopf(HWND s)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(s, name, 16);
+    const LONG stil = GetWindowLongW(s, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiW(name, L"BUTTON") == 0 && (stil == BS_PUSHBUTTON || stil == BS_DEFPUSHBUTTON);
+}
+
+}  // namespace
+
+Verbrauch::Verbrauch()
+{
+    klasseAnmelden();
+    // Sizable frame with title bar, system menu and close box, and neither a
+    // minimise nor a maximise box; owned by the hidden owner, so it has no
+    // button in the task bar.
+    constexpr DWORD stil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+    constexpr DWORD exStil = WS_EX_CONTROLPARENT;
+    const SIZE innen = Gestaltung::groesse(Tafel::fenster);
+    RECT aussen{0, 0, innen.cx, innen.cy};
+    AdjustWindowRectEx(&aussen, stil, FALSE, exStil);
+    const int breite = aussen.right - aussen.left, hoehe = aussen.bottom - aussen.top;
+    RECT frei{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
+    const Entwurf::Punkt ort = Entwurf::zentriert({frei.left, frei.top, frei.right - frei.left, frei.bottom - frei.top},
+                                                  breite, hoehe);
+    erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, ort.x, ort.y, breite, hoehe,
+             Anwendung::besitzer());
+
+    // Created in the focus order of the design; labels hold their places in
+    // it without ever taking the focus.
+    txtKMalt = Gestaltung::textfeld(hwnd, Tafel::txtKMalt, ES_CENTER);
+    txtKMneu = Gestaltung::textfeld(hwnd, Tafel::txtKMneu, ES_CENTER);
+    txtLiter = Gestaltung::textfeld(hwnd, Tafel::txtLiter, ES_CENTER);
+    txtPreis = Gestaltung::textfeld(hwnd, Tafel::txtPreis, ES_CENTER);
+    // The picture frame takes places 4 to 21 here and 37 at the end.
+    Label2 = Gestaltung::bezeichnung(hwnd, Tafel::Label2);
+    Label3 = Gestaltung::bezeichnung(hwnd, Tafel::Label3);
+    Label4 = Gestaltung::bezeichnung(hwnd, Tafel::Label4);
+    Label5 = Gestaltung::bezeichnung(hwnd, Tafel::Label5);
+    Berechnen = Gestaltung::knopf(hwnd, Tafel::Berechnen, true);
+    // Drawn by the window: disabled, its text is etched, centred line by line.
+    lblAusgabe = Gestaltung::steuerelement(hwnd, Tafel::lblAusgabe, L"STATIC", SS_OWNERDRAW | WS_DISABLED);
+    Label7 = Gestaltung::bezeichnung(hwnd, Tafel::Label7);
+    Label6 = Gestaltung::bezeichnung(hwnd, Tafel::Label6);
+    Label8 = Gestaltung::bezeichnung(hwnd, Tafel::Label8);
+    Label9 = Gestaltung::bezeichnung(hwnd, Tafel::Label9);
+    Label10 = Gestaltung::bezeichnung(hwnd, Tafel::Label10);
+    cmdWeiter = Gestaltung::knopf(hwnd, Tafel::cmdWeiter);
+    cmdOptionen = Gestaltung::knopf(hwnd, Tafel::cmdOptionen);
+    cmdinfo = Gestaltung::knopf(hwnd, Tafel::cmdinfo);
+
+    Gestaltung::anTextAnpassen(Label2);
+    tooltips = Gestaltung::tooltips(hwnd);
+    for (const auto& [steuerelement, e] : {std::pair{Berechnen, &Tafel::Berechnen}, std::pair{cmdOptionen, &Tafel::cmdOptionen},
+                                           std::pair{cmdinfo, &Tafel::cmdinfo}})
+        Gestaltung::tooltip(tooltips, steuerelement, e->tooltip);
+    letzterFokus = txtKMalt;
+}
+
+void Verbrauch::Form_Load()
+{
+    ShowWindow(cmdWeiter, SW_HIDE);
+    währungAnwenden(rechnung::euro);
+}
+
+void Verbrauch::zeigen()
+{
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    fokus(letzterFokus);
+}
+
+void Verbrauch::währungAnwenden(const rechnung::Waehrung& w)
+{
+    Währung = std::string(w.name);
+    SetWindowTextW(Label9, breit(Währung).c_str());
+    SetWindowTextW(txtPreis, breit(rechnung::preisText(w, Anwendung::zahlenformat())).c_str());
+}
+
+void Verbrauch::Berechnen_Click()
+{
+    const std::string kmAlt = Gestaltung::utf8(Gestaltung::text(txtKMalt));
+    const std::string kmNeu = Gestaltung::utf8(Gestaltung::text(txtKMneu));
+    const std::string liter = Gestaltung::utf8(Gestaltung::text(txtLiter));
+    const std::string preis = Gestaltung::utf8(Gestaltung::text(txtPreis));
+    const rechnung::Berechnung b = rechnung::berechne({kmAlt, kmNeu, liter, preis, Währung}, Anwendung::zahlenformat());
+
+    if (b.staende) {
+        KilometerNeu = b.staende->kilometerNeu;
+        KilometerAlt = b.staende->kilometerAlt;
+    }
+    if (const rechnung::Fehler* f = b.fehler()) {
+        Anwendung::meldung(hwnd, f->meldung);
+        fokus(feld(f->fokus));
+        return;
+    }
+    const rechnung::Ergebnis& e = *b.ergebnis();
+    LiterPreis = preis;
+    Liter = liter;
+    FahrKilometer = e.fahrKilometer;
+    DurchVerbrauch = e.durchVerbrauch;
+    SetWindowTextW(lblAusgabe, breit(e.satz).c_str());
+    InvalidateRect(lblAusgabe, nullptr, TRUE);
+    ShowWindow(cmdWeiter, SW_SHOW);
+    fokus(cmdWeiter);
+}
+
+void Verbrauch::cmdWeiter_Click()
+{
+    SetWindowTextW(lblAusgabe, L"");
+    InvalidateRect(lblAusgabe, nullptr, TRUE);
+    ShowWindow(cmdWeiter, SW_HIDE);
+    fokus(txtKMalt);
+}
+
+void Verbrauch::cmdinfo_Click()
+{
+    // The About window comes with the next step of the Windows program.
+}
+
+void Verbrauch::cmdOptionen_Click()
+{
+    // The currency window comes with the next step of the Windows program.
+}
+
+HWND Verbrauch::feld(rechnung::Feld f) const
+{
+    switch (f) {
+    case rechnung::Feld::KMalt: return txtKMalt;
+    case rechnung::Feld::KMneu: return txtKMneu;
+    case rechnung::Feld::Liter: return txtLiter;
+    case rechnung::Feld::Preis: return txtPreis;
+    }
+    return txtKMalt;
+}
+
+void Verbrauch::fokus(HWND steuerelement)
+{
+    SetFocus(steuerelement);
+    standardknopf(istKnopf(steuerelement) ? steuerelement : Berechnen);
+}
+
+void Verbrauch::standardknopf(HWND knopf)
+{
+    // As in a dialog box: the focused button is the one Enter presses and
+    // shows the default frame; elsewhere that is "&Berechnen".
+    for (HWND k : {Berechnen, cmdWeiter, cmdOptionen, cmdinfo})
+        SendMessageW(k, BM_SETSTYLE, k == knopf ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void Verbrauch::Knopf_Click(HWND knopf)
+{
+    if (knopf == Berechnen)
+        Berechnen_Click();
+    else if (knopf == cmdWeiter)
+        cmdWeiter_Click();
+    else if (knopf == cmdinfo)
+        cmdinfo_Click();
+    else if (knopf == cmdOptionen)
+        cmdOptionen_Click();
+}
+
+void Verbrauch::ausgabeZeichnen(const DRAWITEMSTRUCT& d)
+{
+    FillRect(d.hDC, &d.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    const std::wstring t = Gestaltung::text(d.hwndItem);
+    const HGDIOBJ vorher = SelectObject(d.hDC, HGDIOBJ(SendMessageW(d.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(d.hDC, TRANSPARENT);
+    RECT r = d.rcItem;
+    constexpr UINT art = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    if (IsWindowEnabled(d.hwndItem)) {
+        SetTextColor(d.hDC, GetSysColor(COLOR_BTNTEXT));
+        DrawTextW(d.hDC, t.c_str(), int(t.size()), &r, art);
+    } else {
+        // Etched: a light copy one pixel down and right, the grey text over it.
+        OffsetRect(&r, 1, 1);
+        SetTextColor(d.hDC, GetSysColor(COLOR_BTNHIGHLIGHT));
+        DrawTextW(d.hDC, t.c_str(), int(t.size()), &r, art);
+        OffsetRect(&r, -1, -1);
+        SetTextColor(d.hDC, GetSysColor(COLOR_BTNSHADOW));
+        DrawTextW(d.hDC, t.c_str(), int(t.size()), &r, art);
+    }
+    SelectObject(d.hDC, vorher);
+}
+
+LRESULT Verbrauch::nachricht(UINT n, WPARAM w, LPARAM l)
+{
+    switch (n) {
+    case WM_COMMAND:
+        // Escape arrives as IDCANCEL: the window has no cancel button.
+        if (HIWORD(w) == BN_CLICKED && l && LOWORD(w) != IDCANCEL)
+            Knopf_Click(HWND(l));
+        return 0;
+    case DM_GETDEFID:
+        // Asked by the dialog keyboard handling: Enter presses "&Berechnen".
+        return MAKELRESULT(GetDlgCtrlID(Berechnen), DC_HASDEFID);
+    case WM_CTLCOLORSTATIC:
+        return Gestaltung::beschriftungsfarben(HDC(w));
+    case WM_DRAWITEM:
+        ausgabeZeichnen(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+        return TRUE;
+    case WM_ACTIVATE:
+        // The focus comes back to where it was when the window is activated.
+        if (LOWORD(w) == WA_INACTIVE) {
+            if (HWND f = GetFocus(); f && IsChild(hwnd, f))
+                letzterFokus = f;
+        } else {
+            fokus(letzterFokus && IsWindowVisible(letzterFokus) ? letzterFokus : txtKMalt);
+        }
+        return 0;
+    case WM_CLOSE:
+        Fenster::entladen(*this);
+        return 0;
+
+    default:
+        return Fenster::Basis::nachricht(n, w, l);
+    }
+}

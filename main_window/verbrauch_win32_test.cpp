@@ -1,0 +1,358 @@
+// The main window of the Windows program, driven through its own message
+// handling as the keyboard and mouse drive it.
+
+#include "main_window/verbrauch_win32.h"
+#include "windowstestumgebung.h"
+
+#include "app/anwendung_win32.h"
+#include "app/gestaltung_win32.h"
+#include "version.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <map>
+
+using namespace Testumgebung;
+
+namespace {
+
+constexpr auto keineZahl = L"      Bitte nur Zahlen Eingeben!";
+constexpr auto keineZahlLiter = L"       Bitte nur Zahlen Eingeben!";
+constexpr auto eingabefehler = L"              * Eingabefehler! * ";
+constexpr auto beispielSatz = L" Für die Fahrstrecke von \r\n754  Km wurden durchschnittlich \r\n"
+                              L"7,29 Liter verbraucht! Die Kosten auf 100 \r\nKilometer betragen 6,42 Euro !";
+
+class VerbrauchWin32 : public Fenstertest {
+protected:
+    HWND steuerelement(const std::string& name) const
+    {
+        const std::map<std::string, HWND> alle{
+            {"cmdOptionen", w->cmdOptionen}, {"cmdinfo", w->cmdinfo},   {"Label2", w->Label2},
+            {"Label3", w->Label3},           {"txtKMalt", w->txtKMalt}, {"Label7", w->Label7},
+            {"Label4", w->Label4},           {"txtKMneu", w->txtKMneu}, {"Label6", w->Label6},
+            {"Label5", w->Label5},           {"txtLiter", w->txtLiter}, {"Label8", w->Label8},
+            {"Label10", w->Label10},         {"txtPreis", w->txtPreis}, {"Label9", w->Label9},
+            {"Berechnen", w->Berechnen},     {"lblAusgabe", w->lblAusgabe}, {"cmdWeiter", w->cmdWeiter},
+        };
+        return alle.at(name);
+    }
+
+    void eingeben(const wchar_t* kmAlt, const wchar_t* kmNeu, const wchar_t* liter, const wchar_t* preis)
+    {
+        SetWindowTextW(w->txtKMalt, kmAlt);
+        SetWindowTextW(w->txtKMneu, kmNeu);
+        SetWindowTextW(w->txtLiter, liter);
+        SetWindowTextW(w->txtPreis, preis);
+    }
+
+    void fokusAuf(HWND s)
+    {
+        SetFocus(s);
+        Anwendung::nachrichtenBearbeiten();
+    }
+
+    bool weiterSichtbar() const { return IsWindowVisible(w->cmdWeiter); }
+};
+
+// ---- the window as it opens ---------------------------------------------------
+
+TEST_F(VerbrauchWin32, startzustand)
+{
+    EXPECT_EQ(text(w->hwnd), L"Tankumat Fenrold-Edition!");
+    RECT innen{};
+    GetClientRect(w->hwnd, &innen);
+    EXPECT_EQ(innen, (RECT{0, 0, 681, 493}));
+    EXPECT_EQ(w->Währung, "Euro");
+    EXPECT_FALSE(weiterSichtbar());
+    EXPECT_EQ(text(w->lblAusgabe), L"");
+    EXPECT_FALSE(IsWindowEnabled(w->lblAusgabe));
+    EXPECT_EQ(GetFocus(), w->txtKMalt);
+}
+
+TEST_F(VerbrauchWin32, rahmenOhneMinimierenUndTaskleistenknopf)
+{
+    const LONG stil = GetWindowLongW(w->hwnd, GWL_STYLE);
+    EXPECT_TRUE(stil & WS_THICKFRAME);
+    EXPECT_TRUE(stil & WS_SYSMENU);
+    EXPECT_EQ(stil & WS_CAPTION, WS_CAPTION);
+    EXPECT_FALSE(stil & WS_MINIMIZEBOX);
+    EXPECT_FALSE(stil & WS_MAXIMIZEBOX);
+    // Owned by a hidden window: such a window gets no task-bar button.
+    HWND besitzer = GetWindow(w->hwnd, GW_OWNER);
+    ASSERT_NE(besitzer, nullptr);
+    EXPECT_FALSE(IsWindowVisible(besitzer));
+    EXPECT_FALSE(GetWindowLongW(w->hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_NE(HICON(GetClassLongPtrW(w->hwnd, GCLP_HICON)), nullptr);
+    EXPECT_NE(HICON(GetClassLongPtrW(w->hwnd, GCLP_HICONSM)), nullptr);
+}
+
+TEST_F(VerbrauchWin32, mittigImArbeitsbereich)
+{
+    RECT frei{}, aussen{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
+    GetWindowRect(w->hwnd, &aussen);
+    EXPECT_LE(std::abs((aussen.left - frei.left) - (frei.right - aussen.right)), 1);
+    EXPECT_LE(std::abs((aussen.top - frei.top) - (frei.bottom - aussen.bottom)), 1);
+}
+
+struct Zeile {
+    const char* name;
+    const wchar_t* text;
+    RECT lage;
+    int pixelgroesse;
+    bool fett;
+    const wchar_t* tooltip;
+};
+
+// Pixels worked out by hand from the twips of the design (15 to one).
+const Zeile zeilen[] = {
+    {"cmdOptionen", L"&Optionen", {0, 0, 337, 25}, 11, false, L"Euro oder DM?"},
+    {"cmdinfo", L"I&nfo", {336, 0, 681, 25}, 11, false, L"Informationen!"},
+    {"Label3", L"Kilometerstand alt", {168, 160, 361, 185}, 18, true, L""},
+    {"txtKMalt", L"8211", {368, 160, 449, 179}, 11, false, L""},
+    {"Label7", L"Kilometer", {456, 168, 521, 185}, 11, true, L""},
+    {"Label4", L"Kilometerstand neu", {168, 192, 361, 217}, 18, true, L""},
+    {"txtKMneu", L"8965", {368, 192, 449, 211}, 11, false, L""},
+    {"Label6", L"Kilometer", {456, 200, 521, 217}, 11, true, L""},
+    {"Label5", L"Kraftstoff ", {168, 224, 361, 249}, 18, true, L""},
+    {"txtLiter", L"55", {368, 224, 449, 243}, 11, false, L""},
+    {"Label8", L"Liter", {456, 232, 521, 249}, 11, true, L""},
+    {"Label10", L"Preis / Liter", {168, 256, 361, 281}, 18, true, L""},
+    {"txtPreis", L"0,88", {368, 256, 449, 275}, 11, false, L""},
+    {"Label9", L"Euro", {456, 264, 521, 281}, 11, true, L""},
+    {"Berechnen", L"&Berechnen", {232, 288, 449, 313}, 11, true, L"Hier klicken zum Berechnen!"},
+    {"lblAusgabe", L"", {184, 320, 499, 373}, 11, false, L""},
+    {"cmdWeiter", L"&weiter?", {296, 384, 377, 409}, 11, false, L""},
+};
+
+TEST_F(VerbrauchWin32, jedesSteuerelementWieEntworfen)
+{
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(z.name);
+        HWND s = steuerelement(z.name);
+        EXPECT_EQ(text(s), z.text);
+        EXPECT_EQ(lage(s), z.lage);
+        const Schrift f = schrift(s);
+        EXPECT_EQ(f.name, L"MS Sans Serif");
+        EXPECT_EQ(f.pixelgroesse, z.pixelgroesse);
+        EXPECT_EQ(f.fett, z.fett);
+        EXPECT_FALSE(f.unterstrichen);
+        EXPECT_EQ(tooltip(w->tooltips, s), z.tooltip);
+    }
+}
+
+TEST_F(VerbrauchWin32, ueberschriftSoGrossWieIhrText)
+{
+    const Schrift f = schrift(w->Label2);
+    EXPECT_EQ(f.pixelgroesse, 24);
+    EXPECT_TRUE(f.fett && f.unterstrichen);
+    const RECT r = lage(w->Label2);
+    EXPECT_EQ(r.left, 168);
+    EXPECT_EQ(r.top, 112);
+    HDC dc = GetDC(w->Label2);
+    SelectObject(dc, HGDIOBJ(SendMessageW(w->Label2, WM_GETFONT, 0, 0)));
+    SIZE s{};
+    GetTextExtentPoint32W(dc, L"Sprittafel", 10, &s);
+    ReleaseDC(w->Label2, dc);
+    EXPECT_EQ(r.right - r.left, s.cx);
+}
+
+TEST_F(VerbrauchWin32, klassenUndStile)
+{
+    for (HWND t : {w->txtKMalt, w->txtKMneu, w->txtLiter, w->txtPreis}) {
+        EXPECT_TRUE(GetWindowLongW(t, GWL_STYLE) & ES_CENTER);
+        EXPECT_TRUE(GetWindowLongW(t, GWL_STYLE) & ES_AUTOHSCROLL);
+        EXPECT_FALSE(GetWindowLongW(t, GWL_STYLE) & ES_MULTILINE);
+        EXPECT_GE(SendMessageW(t, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
+    }
+    // Both default frames at once would be two default buttons.
+    EXPECT_EQ(GetWindowLongW(w->Berechnen, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(w->cmdOptionen, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+}
+
+TEST_F(VerbrauchWin32, schriftWirdLiberationSans)
+{
+    // Where "MS Sans Serif" is missing, an Arial-metric face stands in.
+    HDC dc = GetDC(w->txtKMalt);
+    SelectObject(dc, HGDIOBJ(SendMessageW(w->txtKMalt, WM_GETFONT, 0, 0)));
+    wchar_t name[64] = {};
+    GetTextFaceW(dc, 64, name);
+    ReleaseDC(w->txtKMalt, dc);
+    EXPECT_TRUE(std::wstring(name) == L"MS Sans Serif" || std::wstring(name) == L"Liberation Sans") << name;
+}
+
+// ---- keyboard -------------------------------------------------------------------
+
+TEST_F(VerbrauchWin32, tabReihenfolge)
+{
+    for (const bool mitWeiter : {false, true}) {
+        SCOPED_TRACE(mitWeiter);
+        ShowWindow(w->cmdWeiter, mitWeiter ? SW_SHOW : SW_HIDE);
+        std::vector<HWND> erwartet{w->txtKMneu, w->txtLiter, w->txtPreis, w->Berechnen};
+        if (mitWeiter)
+            erwartet.push_back(w->cmdWeiter);
+        for (HWND h : {w->cmdOptionen, w->cmdinfo, w->txtKMalt})
+            erwartet.push_back(h);
+        // What the dialog keyboard handling asks, and what Tab does.
+        std::vector<HWND> naechste, getabt;
+        HWND h = w->txtKMalt;
+        fokusAuf(w->txtKMalt);
+        for (std::size_t i = 0; i < erwartet.size(); ++i) {
+            naechste.push_back(h = GetNextDlgTabItem(w->hwnd, h, FALSE));
+            taste(VK_TAB);
+            getabt.push_back(GetFocus());
+        }
+        EXPECT_EQ(naechste, erwartet);
+        EXPECT_EQ(getabt, erwartet);
+    }
+}
+
+TEST_F(VerbrauchWin32, enterAusJedemTextfeldRechnet)
+{
+    for (HWND feld : {w->txtKMalt, w->txtKMneu, w->txtLiter, w->txtPreis}) {
+        SendMessageW(w->cmdWeiter, BM_CLICK, 0, 0);
+        Anwendung::nachrichtenBearbeiten();
+        ASSERT_EQ(text(w->lblAusgabe), L"");
+        fokusAuf(feld);
+        taste(VK_RETURN);
+        EXPECT_EQ(text(w->lblAusgabe), beispielSatz);
+        EXPECT_TRUE(weiterSichtbar());
+        EXPECT_EQ(GetFocus(), w->cmdWeiter);
+    }
+}
+
+TEST_F(VerbrauchWin32, enterAufWeiterDrueckWeiter)
+{
+    taste(VK_RETURN);
+    ASSERT_EQ(GetFocus(), w->cmdWeiter);
+    taste(VK_RETURN);
+    EXPECT_EQ(text(w->lblAusgabe), L"");
+    EXPECT_FALSE(weiterSichtbar());
+    EXPECT_EQ(GetFocus(), w->txtKMalt);
+    EXPECT_EQ(text(w->txtKMalt), L"8211");
+}
+
+TEST_F(VerbrauchWin32, zugriffstasten)
+{
+    fokusAuf(w->txtLiter);
+    alt(L'b');
+    EXPECT_EQ(text(w->lblAusgabe), beispielSatz);
+    EXPECT_EQ(GetFocus(), w->cmdWeiter);
+    alt(L'w');
+    EXPECT_FALSE(weiterSichtbar());
+    EXPECT_EQ(GetFocus(), w->txtKMalt);
+    // A hidden "&weiter?" does not answer, and no letter lands in the field.
+    fokusAuf(w->txtLiter);
+    alt(L'w');
+    alt(L'q');
+    EXPECT_EQ(GetFocus(), w->txtLiter);
+    EXPECT_EQ(text(w->txtLiter), L"55");
+}
+
+TEST_F(VerbrauchWin32, escapeTutNichts)
+{
+    fokusAuf(w->txtKMneu);
+    taste(VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(w->hwnd));
+    EXPECT_TRUE(Fenster::istGeladen<Verbrauch>());
+    EXPECT_EQ(GetFocus(), w->txtKMneu);
+}
+
+// ---- calculating ----------------------------------------------------------------
+
+TEST_F(VerbrauchWin32, ergebnisUndVariablen)
+{
+    SendMessageW(w->Berechnen, BM_CLICK, 0, 0);
+    EXPECT_EQ(text(w->lblAusgabe), beispielSatz);
+    EXPECT_EQ(w->KilometerAlt, 8211);
+    EXPECT_EQ(w->KilometerNeu, 8965);
+    EXPECT_EQ(w->FahrKilometer, 754);
+    EXPECT_EQ(w->DurchVerbrauch, 7.29);
+    EXPECT_EQ(w->Liter, "55");
+    EXPECT_EQ(w->LiterPreis, "0,88");
+}
+
+TEST_F(VerbrauchWin32, dmImSatz)
+{
+    w->währungAnwenden(rechnung::dm);
+    EXPECT_EQ(text(w->Label9), L"DM");
+    EXPECT_EQ(text(w->txtPreis), L"1,76");
+    SendMessageW(w->Berechnen, BM_CLICK, 0, 0);
+    const std::wstring satz = text(w->lblAusgabe);
+    EXPECT_TRUE(satz.ends_with(L"Kilometer betragen 12,84 DM !")) << Gestaltung::utf8(satz);
+}
+
+struct Fehlerfall {
+    const wchar_t *kmAlt, *kmNeu, *liter, *preis, *meldung;
+    HWND Verbrauch::*fokus;
+};
+
+TEST_F(VerbrauchWin32, meldungUndFokus)
+{
+    const Fehlerfall faelle[] = {
+        {L"", L"", L"", L"", keineZahl, &Verbrauch::txtKMneu},
+        {L"abc", L"8965", L"55", L"0,88", keineZahl, &Verbrauch::txtKMalt},
+        {L"8211", L"8965", L"x", L"y", keineZahl, &Verbrauch::txtPreis},
+        {L"8211", L"8965", L"", L"0,88", keineZahlLiter, &Verbrauch::txtLiter},
+        {L"9000", L"8965", L"55", L"0,88", eingabefehler, &Verbrauch::txtKMalt},
+        {L"8211", L"8211", L"55", L"0,88", L"Die Fahrstrecke ist 0 Kilometer!", &Verbrauch::txtKMneu},
+    };
+    for (const Fehlerfall& f : faelle) {
+        SCOPED_TRACE(Gestaltung::utf8(f.meldung));
+        eingeben(f.kmAlt, f.kmNeu, f.liter, f.preis);
+        fokusAuf(w->txtLiter);
+        const Meldung m = beantworteMeldung([] { taste(VK_RETURN); });
+        ASSERT_TRUE(m.erschienen);
+        EXPECT_EQ(m.text, f.meldung);
+        EXPECT_EQ(m.titel, Gestaltung::breit(Version::titel));
+        EXPECT_EQ(m.knoepfe, std::vector<std::wstring>{L"OK"});
+        EXPECT_FALSE(m.symbol);
+        EXPECT_EQ(m.besitzer, w->hwnd);
+        EXPECT_TRUE(warteBis([&] { return GetFocus() == w->*f.fokus; }));
+        EXPECT_EQ(text(w->lblAusgabe), L"");
+        EXPECT_EQ(text(w->txtKMalt), f.kmAlt);
+    }
+}
+
+TEST_F(VerbrauchWin32, weiterLeertNurDasErgebnis)
+{
+    eingeben(L"100", L"300", L"12", L"1,5");
+    SendMessageW(w->Berechnen, BM_CLICK, 0, 0);
+    ASSERT_NE(text(w->lblAusgabe), L"");
+    SendMessageW(w->cmdWeiter, BM_CLICK, 0, 0);
+    EXPECT_EQ(text(w->lblAusgabe), L"");
+    EXPECT_FALSE(weiterSichtbar());
+    EXPECT_EQ(GetFocus(), w->txtKMalt);
+    EXPECT_EQ(text(w->txtKMneu), L"300");
+    EXPECT_EQ(text(w->txtPreis), L"1,5");
+}
+
+TEST_F(VerbrauchWin32, beispielInJederRegion)
+{
+    const struct {
+        const wchar_t* region;
+        const wchar_t* komma;
+    } regionen[] = {{L"de-DE", L","}, {L"de-AT", L","}, {L"de-CH", L"."}, {L"en-US", L"."}, {L"fr-FR", L","}};
+    for (const auto& r : regionen) {
+        for (const bool dm : {false, true}) {
+            SCOPED_TRACE(Gestaltung::utf8(r.region) + (dm ? " DM" : " Euro"));
+            Fenster::alleEntladen();
+            Anwendung::regionSetzen(r.region);
+            w = &Fenster::instanz<Verbrauch>();
+            w->zeigen();
+            if (dm)
+                w->währungAnwenden(rechnung::dm);
+            const std::wstring k = r.komma;
+            EXPECT_EQ(text(w->txtPreis), (dm ? L"1" : L"0") + k + (dm ? L"76" : L"88"));
+            const Meldung m = beantworteMeldung([this] { SendMessageW(w->Berechnen, BM_CLICK, 0, 0); });
+            EXPECT_FALSE(m.erschienen) << Gestaltung::utf8(m.text);
+            EXPECT_TRUE(text(w->lblAusgabe).ends_with(L"7" + k + L"29 Liter verbraucht! Die Kosten auf 100 \r\nKilometer betragen " +
+                                                       (dm ? L"12" + k + L"84 DM !" : L"6" + k + L"42 Euro !")))
+                << Gestaltung::utf8(text(w->lblAusgabe));
+        }
+    }
+    Anwendung::regionSetzen(L"de-DE");
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include "windowstestumgebung.h"
+
+#include "app/gestaltung_win32.h"
+
+#include <commctrl.h>
+
+#include <ostream>
+
+namespace Testumgebung {
+
+bool warteBis(const std::function<bool()>& fertig, int ms)
+{
+    const ULONGLONG ende = GetTickCount64() + ULONGLONG(ms);
+    for (;;) {
+        Anwendung::nachrichtenBearbeiten();
+        if (fertig && fertig())
+            return true;
+        if (GetTickCount64() >= ende)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void warte(int ms)
+{
+    warteBis(nullptr, ms);
+}
+
+namespace {
+
+void schicke(UINT nachricht, WPARAM w, LPARAM l)
+{
+    PostMessageW(GetFocus(), nachricht, w, l);
+    Anwendung::nachrichtenBearbeiten();
+}
+
+HHOOK haken = nullptr;
+Meldung* laufend = nullptr;
+
+BOOL CALLBACK kindLesen(HWND kind, LPARAM)
+{
+    wchar_t klasse[32] = {};
+    GetClassNameW(kind, klasse, 32);
+    const LONG stil = GetWindowLongW(kind, GWL_STYLE);
+    if (lstrcmpiW(klasse, L"Button") == 0)
+        laufend->knoepfe.push_back(text(kind));
+    else if (lstrcmpiW(klasse, L"Static") == 0 && (stil & SS_TYPEMASK) == SS_ICON)
+        // The box keeps an icon control, empty and hidden, when it shows none.
+        laufend->symbol = laufend->symbol || (IsWindowVisible(kind) && SendMessageW(kind, STM_GETICON, 0, 0));
+    else if (lstrcmpiW(klasse, L"Static") == 0 && !text(kind).empty())
+        laufend->text = text(kind);
+    return TRUE;
+}
+
+LRESULT CALLBACK cbt(int code, WPARAM w, LPARAM l)
+{
+    if (code == HCBT_ACTIVATE && laufend && !laufend->erschienen) {
+        HWND box = HWND(w);
+        wchar_t klasse[32] = {};
+        GetClassNameW(box, klasse, 32);
+        if (lstrcmpW(klasse, L"#32770") == 0) {
+            laufend->erschienen = true;
+            laufend->titel = text(box);
+            laufend->besitzer = GetWindow(box, GW_OWNER);
+            EnumChildWindows(box, kindLesen, 0);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(haken, code, w, l);
+}
+
+}  // namespace
+
+void taste(UINT vk)
+{
+    schicke(WM_KEYDOWN, vk, 1);
+    schicke(WM_KEYUP, vk, LPARAM(0xC0000001));
+}
+
+void tippe(std::wstring_view text)
+{
+    for (const wchar_t z : text)
+        schicke(WM_CHAR, z, 1);
+}
+
+void alt(wchar_t buchstabe)
+{
+    // Bit 29: the Alt key is down.
+    constexpr LPARAM mitAlt = LPARAM(1) << 29 | 1;
+    schicke(WM_SYSKEYDOWN, VkKeyScanW(buchstabe) & 0xFF, mitAlt);
+    schicke(WM_SYSCHAR, buchstabe, mitAlt);
+    schicke(WM_SYSKEYUP, VkKeyScanW(buchstabe) & 0xFF, mitAlt | LPARAM(0xC0000000));
+}
+
+Meldung beantworteMeldung(const std::function<void()>& aktion)
+{
+    Meldung m;
+    laufend = &m;
+    haken = SetWindowsHookExW(WH_CBT, cbt, nullptr, GetCurrentThreadId());
+    aktion();
+    Anwendung::nachrichtenBearbeiten();
+    UnhookWindowsHookEx(haken);
+    laufend = nullptr;
+    return m;
+}
+
+RECT lage(HWND steuerelement)
+{
+    RECT r{};
+    GetWindowRect(steuerelement, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(steuerelement), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+std::wstring text(HWND fenster)
+{
+    return Gestaltung::text(fenster);
+}
+
+Schrift schrift(HWND steuerelement)
+{
+    LOGFONTW f{};
+    GetObjectW(HGDIOBJ(SendMessageW(steuerelement, WM_GETFONT, 0, 0)), sizeof(f), &f);
+    return {f.lfFaceName, -f.lfHeight, f.lfWeight == FW_BOLD, f.lfUnderline != 0};
+}
+
+std::wstring tooltip(HWND tooltips, HWND steuerelement)
+{
+    wchar_t puffer[256] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.hwnd = GetParent(steuerelement);
+    info.uId = UINT_PTR(steuerelement);
+    info.lpszText = puffer;
+    SendMessageW(tooltips, TTM_GETTEXTW, 256, LPARAM(&info));
+    return puffer;
+}
+
+void Fenstertest::SetUp()
+{
+    w = &Fenster::instanz<Verbrauch>();
+    w->zeigen();
+    ASSERT_TRUE(warteBis([this] { return GetForegroundWindow() == w->hwnd; }));
+}
+
+void Fenstertest::TearDown()
+{
+    Fenster::alleEntladen();
+    Anwendung::nachrichtenBearbeiten();
+    w = nullptr;
+}
+
+}  // namespace Testumgebung
+
+bool operator==(const RECT& a, const RECT& b)
+{
+    return EqualRect(&a, &b);
+}
+
+void PrintTo(const RECT& r, std::ostream* os)
+{
+    *os << "{" << r.left << ", " << r.top << ", " << r.right - r.left << " x " << r.bottom - r.top << "}";
+}
+
+int wmain(int argc, wchar_t** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    Anwendung::einrichten(GetModuleHandleW(nullptr));
+    Anwendung::regionSetzen(L"de-DE");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,71 @@
+// What every in-process test of the Windows program starts from: the program's
+// own set-up with German conventions pinned, the main window shown and
+// active, and helpers that drive the windows through the program's own
+// message handling (Tab, Enter, Escape, Alt+key) and read back what they show.
+#pragma once
+
+#include "app/anwendung_win32.h"
+#include "app/fenster_win32.h"
+#include "main_window/verbrauch_win32.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace Testumgebung {
+
+// Handles messages for `ms` milliseconds, or until `fertig` holds.
+bool warteBis(const std::function<bool()>& fertig, int ms = 2000);
+void warte(int ms);
+
+// Keys as the message loop gets them, to the control with the focus.
+void taste(UINT vk);
+void tippe(std::wstring_view text);
+void alt(wchar_t buchstabe);
+
+// What a message box showed before the test answered it with OK.
+struct Meldung {
+    bool erschienen = false;
+    std::wstring titel;
+    std::wstring text;
+    std::vector<std::wstring> knoepfe;
+    bool symbol = false;
+    HWND besitzer = nullptr;
+};
+
+// Runs `aktion`, answers the message box it opens with OK and returns what
+// the box showed; `erschienen` is false when none opened.
+Meldung beantworteMeldung(const std::function<void()>& aktion);
+
+// A control's rectangle in the client area of its parent.
+RECT lage(HWND steuerelement);
+std::wstring text(HWND fenster);
+
+struct Schrift {
+    std::wstring name;
+    int pixelgroesse;
+    bool fett;
+    bool unterstrichen;
+};
+Schrift schrift(HWND steuerelement);
+
+// The tooltip a tooltip window shows for a control; empty if none.
+std::wstring tooltip(HWND tooltips, HWND steuerelement);
+
+// Starts each case from the main window, shown and active, and unloads every
+// window after it.
+class Fenstertest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    Verbrauch* w = nullptr;
+};
+
+}  // namespace Testumgebung
+
+bool operator==(const RECT& a, const RECT& b);
+void PrintTo(const RECT& r, std::ostream* os);

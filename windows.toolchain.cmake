@@ -1,0 +1,19 @@
+# Cross-building the native Windows program with Debian's mingw-w64 (the
+# posix thread model, for std::thread and friends). The project runs its
+# tests under Wine (CMAKE_CROSSCOMPILING_EMULATOR in CMakeLists.txt).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# One self-contained executable: the C and C++ runtimes and winpthreads
+# linked in, so no DLL has to lie beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
