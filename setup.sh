@@ -8,8 +8,16 @@ PAKETE=(
 )
 TESTPAKETE=(
     xvfb xauth x11-utils clang libclang-rt-14-dev
-    desktop-file-utils appstream binutils-mingw-w64-x86-64 dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file
     dbus at-spi2-core python3 python3-pyatspi openbox xdotool
+)
+# The Windows program: the cross compiler, GoogleTest's sources, and Wine with
+# the X extensions and fonts it draws with (its recommendations, named here so
+# a machine without recommended packages gets them too).
+WINDOWSPAKETE=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+    wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
+    libxinerama1 libgl1 xvfb xauth x11-utils openbox
 )
 
 installiere_fehlende() {

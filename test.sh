@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test suite headless, once,
-# with AddressSanitizer and UndefinedBehaviorSanitizer watching.
+# Installs what is missing, builds, and runs every test suite headless, once:
+# the Linux program's with AddressSanitizer and UndefinedBehaviorSanitizer
+# watching, then the Windows program's under Wine. Each build ends with its
+# own CTest summary.
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./setup.sh
 
-installiere_fehlende "${PAKETE[@]}" "${TESTPAKETE[@]}"
+installiere_fehlende "${PAKETE[@]}" "${TESTPAKETE[@]}" "${WINDOWSPAKETE[@]}"
 # The calculation's fuzzer is built with clang on its own; CTest runs it briefly.
 CXX=clang++ cmake -S calculation/fuzz -B build/fuzz
 cmake --build build/fuzz --parallel "$(nproc)"
@@ -13,3 +15,8 @@ cmake --preset sanitizer -DZAPFKONTOR_FUZZER="$PWD/build/fuzz/rechnung_fuzz"
 cmake --build --preset sanitizer --parallel "$(nproc)"
 # The window tests run offscreen; the start-up test needs a real X server.
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset sanitizer --timeout 300 </dev/null
+
+# The native Windows program, cross-built, its tests under Wine.
+cmake --preset windows
+cmake --build --preset windows --parallel "$(nproc)"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows </dev/null

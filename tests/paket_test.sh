@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
-# Checks what an installation and the Debian package put on a machine, and
-# that the Windows version information compiles.
-# Usage: paket_test.sh SOURCE-DIR BUILD-DIR APP-ID VERSION TITLE INTERNAL-NAME
+# Checks what an installation and the Debian package put on a machine.
+# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE
 set -euo pipefail
-quelle=$1
-bau=$2
-id=$3
-version=$4
-titel=$5
-internerName=$6
+bau=$1
+id=$2
+version=$3
+titel=$4
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
@@ -17,11 +14,6 @@ desktop-file-validate "$bau/app/$id.desktop" || fehler "desktop entry"
 appstreamcli validate --no-net --pedantic "$bau/app/$id.metainfo.xml" || fehler "metainfo"
 grep -q "release version=\"$version\"" "$bau/app/$id.metainfo.xml" || fehler "metainfo release"
 grep -qx "Name=$titel" "$bau/app/$id.desktop" || fehler "desktop entry name"
-
-# No Windows build runs here: windres compiling the script is the check.
-x86_64-w64-mingw32-windres --preprocessor=cpp -I "$quelle/app" "$bau/app/tankumat.rc" -O coff -o "$arbeit/tankumat.res" ||
-    fehler "resource script"
-strings -el "$arbeit/tankumat.res" | grep -qx "$internerName" || fehler "InternalName in the resource"
 
 (cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
 deb=$(ls "$arbeit"/paket/*.deb)
@@ -39,4 +31,4 @@ abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
 grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fehler "package version"
-echo "PASS: desktop entry, metainfo, resource script and package"
+echo "PASS: desktop entry, metainfo and package"
