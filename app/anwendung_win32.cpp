@@ -5,6 +5,7 @@
 #include "version.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 namespace Anwendung {
 
@@ -34,6 +35,8 @@ std::string markeVon(const std::wstring& region, LCTYPE art)
 void einrichten(HINSTANCE instanz)
 {
     programm = instanz;
+    // The picture codecs are COM objects.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX steuerelemente{sizeof(steuerelemente), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&steuerelemente);
 

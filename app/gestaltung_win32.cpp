@@ -1,6 +1,7 @@
 #include "app/gestaltung_win32.h"
 
 #include <commctrl.h>
+#include <wincodec.h>
 
 #include <array>
 
@@ -126,6 +127,73 @@ void anTextAnpassen(HWND bezeichnung)
     SelectObject(dc, vorher);
     ReleaseDC(bezeichnung, dc);
     SetWindowPos(bezeichnung, nullptr, 0, 0, s.cx, m.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+// Releases a COM interface when it goes.
+template <class I>
+struct Com {
+    I* p = nullptr;
+    ~Com()
+    {
+        if (p)
+            p->Release();
+    }
+    I** operator&() { return &p; }
+    I* operator->() const { return p; }
+};
+
+}  // namespace
+
+Gdi<HBITMAP> bild(const char* datei)
+{
+    HINSTANCE programm = GetModuleHandleW(nullptr);
+    HRSRC quelle = FindResourceW(programm, breit(datei).c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HGLOBAL geladen = quelle ? LoadResource(programm, quelle) : nullptr;
+    if (!geladen)
+        return nullptr;
+    auto* bytes = static_cast<BYTE*>(LockResource(geladen));
+    const DWORD laenge = SizeofResource(programm, quelle);
+
+    Com<IWICImagingFactory> fabrik;
+    Com<IWICStream> strom;
+    Com<IWICBitmapDecoder> decoder;
+    Com<IWICBitmapFrameDecode> rahmen;
+    Com<IWICBitmapSource> bgra;
+    UINT breite = 0, hoehe = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                reinterpret_cast<void**>(&fabrik))) ||
+        FAILED(fabrik->CreateStream(&strom)) || FAILED(strom->InitializeFromMemory(bytes, laenge)) ||
+        FAILED(fabrik->CreateDecoderFromStream(strom.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
+        FAILED(decoder->GetFrame(0, &rahmen)) ||
+        FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, rahmen.p, &bgra)) ||
+        FAILED(bgra->GetSize(&breite, &hoehe)))
+        return nullptr;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = LONG(breite);
+    info.bmiHeader.biHeight = -LONG(hoehe);  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixel = nullptr;
+    Gdi<HBITMAP> ergebnis(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixel, nullptr, 0));
+    if (!ergebnis || FAILED(bgra->CopyPixels(nullptr, breite * 4, breite * 4 * hoehe, static_cast<BYTE*>(pixel))))
+        return nullptr;
+    return ergebnis;
+}
+
+void zeichne(HDC dc, HBITMAP bild, int x, int y)
+{
+    BITMAP b{};
+    GetObjectW(bild, sizeof(b), &b);
+    HDC speicher = CreateCompatibleDC(dc);
+    const HGDIOBJ vorher = SelectObject(speicher, bild);
+    BitBlt(dc, x, y, b.bmWidth, b.bmHeight, speicher, 0, 0, SRCCOPY);
+    SelectObject(speicher, vorher);
+    DeleteDC(speicher);
 }
 
 LRESULT beschriftungsfarben(HDC dc)

@@ -59,6 +59,13 @@ void tooltip(HWND tooltips, HWND steuerelement, const char* text);
 // Gives a label the size of its caption on one line, from its position.
 void anTextAnpassen(HWND bezeichnung);
 
+// A picture linked into the program as a resource named by its file name,
+// decoded by Windows' own codecs (WIC) into a 32-bit bitmap, top-down; null
+// if there is no such resource or it cannot be decoded.
+Gdi<HBITMAP> bild(const char* datei);
+// Draws a bitmap unscaled with its top-left corner at (x, y).
+void zeichne(HDC dc, HBITMAP bild, int x, int y);
+
 // The colours of a label on the button face, for WM_CTLCOLORSTATIC.
 LRESULT beschriftungsfarben(HDC dc);
 

@@ -69,7 +69,25 @@ Verbrauch::Verbrauch()
     txtKMneu = Gestaltung::textfeld(hwnd, Tafel::txtKMneu, ES_CENTER);
     txtLiter = Gestaltung::textfeld(hwnd, Tafel::txtLiter, ES_CENTER);
     txtPreis = Gestaltung::textfeld(hwnd, Tafel::txtPreis, ES_CENTER);
-    // The picture frame takes places 4 to 21 here and 37 at the end.
+    Picture1 = bildfeld(Tafel::Picture1);
+    Picture2 = bildfeld(Tafel::Picture2);
+    Picture3 = bildfeld(Tafel::Picture3);
+    Picture4 = bildfeld(Tafel::Picture4);
+    Picture5 = bildfeld(Tafel::Picture5);
+    Picture6 = bildfeld(Tafel::Picture6);
+    Picture7 = bildfeld(Tafel::Picture7);
+    Picture8 = bildfeld(Tafel::Picture8);
+    Picture9 = bildfeld(Tafel::Picture9);
+    Picture10 = bildfeld(Tafel::Picture10);
+    Picture11 = bildfeld(Tafel::Picture11);
+    Picture12 = bildfeld(Tafel::Picture12);
+    Picture13 = bildfeld(Tafel::Picture13);
+    Picture14 = bildfeld(Tafel::Picture14);
+    Picture16 = bildfeld(Tafel::Picture16);
+    Picture17 = bildfeld(Tafel::Picture17);
+    Picture18 = bildfeld(Tafel::Picture18);
+    Picture19 = bildfeld(Tafel::Picture19);
+    Label1 = Gestaltung::bezeichnung(Picture7->hwnd, Tafel::Label1);
     Label2 = Gestaltung::bezeichnung(hwnd, Tafel::Label2);
     Label3 = Gestaltung::bezeichnung(hwnd, Tafel::Label3);
     Label4 = Gestaltung::bezeichnung(hwnd, Tafel::Label4);
@@ -85,11 +103,14 @@ Verbrauch::Verbrauch()
     cmdWeiter = Gestaltung::knopf(hwnd, Tafel::cmdWeiter);
     cmdOptionen = Gestaltung::knopf(hwnd, Tafel::cmdOptionen);
     cmdinfo = Gestaltung::knopf(hwnd, Tafel::cmdinfo);
+    Picture15 = bildfeld(Tafel::Picture15);
 
     Gestaltung::anTextAnpassen(Label2);
     tooltips = Gestaltung::tooltips(hwnd);
-    for (const auto& [steuerelement, e] : {std::pair{Berechnen, &Tafel::Berechnen}, std::pair{cmdOptionen, &Tafel::cmdOptionen},
-                                           std::pair{cmdinfo, &Tafel::cmdinfo}})
+    for (const auto& [steuerelement, e] :
+         {std::pair{Berechnen, &Tafel::Berechnen}, std::pair{cmdOptionen, &Tafel::cmdOptionen},
+          std::pair{cmdinfo, &Tafel::cmdinfo}, std::pair{Picture15->hwnd, &Tafel::Picture15.kasten},
+          std::pair{Picture19->hwnd, &Tafel::Picture19.kasten}})
         Gestaltung::tooltip(tooltips, steuerelement, e->tooltip);
     letzterFokus = txtKMalt;
 }

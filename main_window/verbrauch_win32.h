@@ -3,12 +3,15 @@
 #pragma once
 
 #include "app/fenster_win32.h"
+#include "main_window/bildfeld_win32.h"
 #include "verbrauchsrechnung.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 class Verbrauch : public Fenster::Basis {
 public:
@@ -30,11 +33,16 @@ public:
 
     // Controls, in the focus order of the design.
     HWND txtKMalt, txtKMneu, txtLiter, txtPreis;
+    // The picture frame round the window's edge.
+    Bildfeld *Picture1, *Picture2, *Picture3, *Picture4, *Picture5, *Picture6, *Picture7, *Picture8, *Picture9,
+        *Picture10, *Picture11, *Picture12, *Picture13, *Picture14, *Picture16, *Picture17, *Picture18, *Picture19;
+    HWND Label1;  // inside Picture7, below what the box shows
     HWND Label2, Label3, Label4, Label5;
     HWND Berechnen;
     HWND lblAusgabe;
     HWND Label7, Label6, Label8, Label9, Label10;
     HWND cmdWeiter, cmdOptionen, cmdinfo;
+    Bildfeld* Picture15;
     HWND tooltips;
 
     // The figures of the last calculation, and the currency it prints. Texts
@@ -51,6 +59,11 @@ protected:
     LRESULT nachricht(UINT n, WPARAM w, LPARAM l) override;
 
 private:
+    template <class Kasten>
+    Bildfeld* bildfeld(const Kasten& b)
+    {
+        return bildfelder.emplace_back(std::make_unique<Bildfeld>(hwnd, b.kasten, b.datei)).get();
+    }
     void Knopf_Click(HWND knopf);
     void fokus(HWND steuerelement);
     void standardknopf(HWND knopf);
@@ -59,4 +72,5 @@ private:
 
     // The control that had the focus when the window was last deactivated.
     HWND letzterFokus = nullptr;
+    std::vector<std::unique_ptr<Bildfeld>> bildfelder;
 };

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <algorithm>
 #include <map>
 
 using namespace Testumgebung;
@@ -186,13 +187,20 @@ TEST_F(VerbrauchWin32, schriftWirdLiberationSans)
 
 TEST_F(VerbrauchWin32, tabReihenfolge)
 {
+    // The boxes of the frame take their places after the inputs, the castle
+    // last of all.
     for (const bool mitWeiter : {false, true}) {
         SCOPED_TRACE(mitWeiter);
         ShowWindow(w->cmdWeiter, mitWeiter ? SW_SHOW : SW_HIDE);
-        std::vector<HWND> erwartet{w->txtKMneu, w->txtLiter, w->txtPreis, w->Berechnen};
+        std::vector<HWND> erwartet{w->txtKMneu, w->txtLiter, w->txtPreis};
+        for (Bildfeld* b : {w->Picture1, w->Picture2, w->Picture3, w->Picture4, w->Picture5, w->Picture6, w->Picture7,
+                            w->Picture8, w->Picture9, w->Picture10, w->Picture11, w->Picture12, w->Picture13,
+                            w->Picture14, w->Picture16, w->Picture17, w->Picture18, w->Picture19})
+            erwartet.push_back(b->hwnd);
+        erwartet.push_back(w->Berechnen);
         if (mitWeiter)
             erwartet.push_back(w->cmdWeiter);
-        for (HWND h : {w->cmdOptionen, w->cmdinfo, w->txtKMalt})
+        for (HWND h : {w->cmdOptionen, w->cmdinfo, w->Picture15->hwnd, w->txtKMalt})
             erwartet.push_back(h);
         // What the dialog keyboard handling asks, and what Tab does.
         std::vector<HWND> naechste, getabt;
@@ -206,6 +214,86 @@ TEST_F(VerbrauchWin32, tabReihenfolge)
         EXPECT_EQ(naechste, erwartet);
         EXPECT_EQ(getabt, erwartet);
     }
+}
+
+// ---- the picture frame ----------------------------------------------------------
+
+struct Kasten {
+    Bildfeld* Verbrauch::*feld;
+    RECT lage;
+    const char* datei;  // the file the box shows, written out: none for an empty box
+};
+
+TEST_F(VerbrauchWin32, bilderrahmen)
+{
+    // Pixels worked out by hand from the twips of the design.
+    const Kasten kaesten[] = {
+        {&Verbrauch::Picture1, {0, 24, 113, 105}, "Picture1.jpg"},
+        {&Verbrauch::Picture2, {0, 104, 113, 185}, "Picture2.jpg"},
+        {&Verbrauch::Picture3, {0, 184, 113, 265}, "Picture3.jpg"},
+        {&Verbrauch::Picture4, {0, 264, 113, 345}, "Picture4.jpg"},
+        {&Verbrauch::Picture5, {0, 344, 113, 417}, "Picture5.jpg"},
+        {&Verbrauch::Picture6, {0, 416, 113, 497}, "Picture6.jpg"},
+        {&Verbrauch::Picture7, {112, 24, 225, 105}, "Picture7.jpg"},
+        {&Verbrauch::Picture8, {224, 24, 337, 105}, "Picture8.jpg"},
+        {&Verbrauch::Picture9, {344, 0, 345, 9}, nullptr},
+        {&Verbrauch::Picture10, {336, 24, 457, 105}, "Picture10.jpg"},
+        {&Verbrauch::Picture11, {456, 24, 569, 105}, "Picture11.jpg"},
+        {&Verbrauch::Picture12, {568, 24, 681, 105}, "Picture12.jpg"},
+        {&Verbrauch::Picture13, {568, 104, 681, 185}, "Picture13.jpg"},
+        {&Verbrauch::Picture14, {568, 184, 681, 265}, "Picture14.jpg"},
+        {&Verbrauch::Picture15, {568, 264, 681, 337}, "Picture15.bmp"},
+        {&Verbrauch::Picture16, {568, 336, 681, 417}, "Picture16.jpg"},
+        {&Verbrauch::Picture17, {568, 400, 577, 401}, nullptr},
+        {&Verbrauch::Picture18, {568, 416, 681, 497}, "Picture18.jpg"},
+        {&Verbrauch::Picture19, {112, 416, 569, 497}, "Picture19.bmp"},
+    };
+    for (const Kasten& k : kaesten) {
+        Bildfeld* b = w->*k.feld;
+        SCOPED_TRACE(k.datei ? k.datei : "leer");
+        EXPECT_EQ(lage(b->hwnd), k.lage);
+        EXPECT_TRUE(GetWindowLongW(b->hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_TRUE(GetWindowLongW(b->hwnd, GWL_STYLE) & WS_TABSTOP);
+        EXPECT_EQ(b->bild() != nullptr, k.datei != nullptr);
+        if (!k.datei)
+            continue;
+        // The file's own pixels from the inner top-left on, as far as the
+        // inner area reaches, unscaled.
+        const Pixelbild datei = ausDatei(std::string(ZAPFKONTOR_ASSETS "/") + k.datei);
+        const Pixelbild gezeigt = innenansicht(b->hwnd);
+        ASSERT_GT(datei.breite, 0);
+        EXPECT_EQ(gezeigt.breite, k.lage.right - k.lage.left - 4);
+        EXPECT_EQ(gezeigt.hoehe, k.lage.bottom - k.lage.top - 4);
+        int anders = 0;
+        for (int y = 0; y < std::min(gezeigt.hoehe, datei.hoehe); ++y)
+            for (int x = 0; x < std::min(gezeigt.breite, datei.breite); ++x)
+                anders += gezeigt.pixel(x, y) != datei.pixel(x, y);
+        EXPECT_EQ(anders, 0);
+    }
+}
+
+TEST_F(VerbrauchWin32, verdecktesLabelUndTooltipsDesRahmens)
+{
+    EXPECT_EQ(GetParent(w->Label1), w->Picture7->hwnd);
+    EXPECT_EQ(text(w->Label1), L"Label1");
+    EXPECT_EQ(lage(w->Label1), (RECT{0, 80, 113, 81}));
+    RECT innen{};
+    GetClientRect(w->Picture7->hwnd, &innen);
+    EXPECT_EQ(innen.bottom, 77);  // the label lies below it
+    EXPECT_EQ(tooltip(w->tooltips, w->Picture15->hwnd), L"Schloss Wernigerode");
+    EXPECT_NE(tooltip(w->tooltips, w->Picture19->hwnd), L"");
+    EXPECT_EQ(tooltip(w->tooltips, w->Picture1->hwnd), L"");
+}
+
+TEST_F(VerbrauchWin32, bildfeldNimmtDenFokusOhneZeichen)
+{
+    const Pixelbild vorher = innenansicht(w->Picture4->hwnd);
+    fokusAuf(w->Picture4->hwnd);
+    EXPECT_EQ(GetFocus(), w->Picture4->hwnd);
+    EXPECT_TRUE(innenansicht(w->Picture4->hwnd).punkte == vorher.punkte);
+    // Enter there still calculates.
+    taste(VK_RETURN);
+    EXPECT_EQ(text(w->lblAusgabe), beispielSatz);
 }
 
 TEST_F(VerbrauchWin32, enterAusJedemTextfeldRechnet)

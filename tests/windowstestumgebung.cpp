@@ -3,7 +3,10 @@
 #include "app/gestaltung_win32.h"
 
 #include <commctrl.h>
+#include <wincodec.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <ostream>
 
 namespace Testumgebung {
@@ -134,6 +137,55 @@ std::wstring tooltip(HWND tooltips, HWND steuerelement)
     info.lpszText = puffer;
     SendMessageW(tooltips, TTM_GETTEXTW, 256, LPARAM(&info));
     return puffer;
+}
+
+Pixelbild ausDatei(const std::string& pfad)
+{
+    Pixelbild b;
+    IWICImagingFactory* fabrik = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* rahmen = nullptr;
+    IWICBitmapSource* bgr = nullptr;
+    UINT breite = 0, hoehe = 0;
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&fabrik))) &&
+        SUCCEEDED(fabrik->CreateDecoderFromFilename(Gestaltung::breit(pfad).c_str(), nullptr, GENERIC_READ,
+                                                    WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &rahmen)) &&
+        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, rahmen, &bgr)) &&
+        SUCCEEDED(bgr->GetSize(&breite, &hoehe))) {
+        b.breite = int(breite);
+        b.hoehe = int(hoehe);
+        b.punkte.resize(std::size_t(breite) * hoehe);
+        bgr->CopyPixels(nullptr, breite * 4, breite * 4 * hoehe, reinterpret_cast<BYTE*>(b.punkte.data()));
+    }
+    for (IUnknown* u : std::initializer_list<IUnknown*>{bgr, rahmen, decoder, fabrik})
+        if (u)
+            u->Release();
+    return b;
+}
+
+Pixelbild innenansicht(HWND fenster)
+{
+    RECT r{};
+    GetClientRect(fenster, &r);
+    Pixelbild b;
+    b.breite = r.right;
+    b.hoehe = r.bottom;
+    b.punkte.resize(std::size_t(b.breite) * std::size_t(b.hoehe));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), b.breite, -b.hoehe, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixel = nullptr;
+    HBITMAP ziel = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixel, nullptr, 0);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ vorher = SelectObject(dc, ziel);
+    SendMessageW(fenster, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    std::copy_n(static_cast<const std::uint32_t*>(pixel), b.punkte.size(), b.punkte.begin());
+    SelectObject(dc, vorher);
+    DeleteDC(dc);
+    DeleteObject(ziel);
+    return b;
 }
 
 void Fenstertest::SetUp()

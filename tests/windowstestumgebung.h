@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -54,6 +55,18 @@ Schrift schrift(HWND steuerelement);
 
 // The tooltip a tooltip window shows for a control; empty if none.
 std::wstring tooltip(HWND tooltips, HWND steuerelement);
+
+// The pixels of a picture, 0x00RRGGBB, row by row from the top.
+struct Pixelbild {
+    int breite = 0, hoehe = 0;
+    std::vector<std::uint32_t> punkte;
+    std::uint32_t pixel(int x, int y) const { return punkte[std::size_t(y * breite + x)] & 0xFFFFFF; }
+};
+
+// A picture file decoded by Windows' codecs, straight from the file.
+Pixelbild ausDatei(const std::string& pfad);
+// What a window draws into its client area (WM_PRINTCLIENT).
+Pixelbild innenansicht(HWND fenster);
 
 // Starts each case from the main window, shown and active, and unloads every
 // window after it.

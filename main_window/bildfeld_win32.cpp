@@ -1,0 +1,73 @@
+#include "main_window/bildfeld_win32.h"
+
+namespace {
+
+constexpr const wchar_t* klasse = L"Bildfeld";
+
+void klasseAnmelden()
+{
+    static const bool angemeldet = [] {
+        WNDCLASSEXW k{};
+        k.cbSize = sizeof(k);
+        k.lpfnWndProc = DefWindowProcW;
+        k.hInstance = GetModuleHandleW(nullptr);
+        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+        k.lpszClassName = klasse;
+        return RegisterClassExW(&k) != 0;
+    }();
+    (void)angemeldet;
+}
+
+}  // namespace
+
+Bildfeld::Bildfeld(HWND eltern, const Entwurf::Steuerelement& kasten, const char* datei)
+{
+    klasseAnmelden();
+    if (datei)
+        bildDaten = Gestaltung::bild(datei);
+    hwnd = Gestaltung::steuerelement(eltern, kasten, klasse, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(prozedur));
+}
+
+void Bildfeld::malen(HDC dc) const
+{
+    // The client area is the inner area; drawing is clipped to it.
+    if (bildDaten)
+        Gestaltung::zeichne(dc, bildDaten.get(), 0, 0);
+}
+
+LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
+{
+    const auto* feld = reinterpret_cast<const Bildfeld*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
+    switch (n) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(fenster, &ps);
+        feld->malen(dc);
+        EndPaint(fenster, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT r;
+        GetClientRect(fenster, &r);
+        FillRect(HDC(w), &r, GetSysColorBrush(COLOR_BTNFACE));
+        feld->malen(HDC(w));
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        // A click gives the box the focus, as Tab does.
+        SetFocus(fenster);
+        return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_DRAWITEM:
+        // What its controls say is for the window.
+        return SendMessageW(GetParent(fenster), n, w, l);
+    default:
+        return DefWindowProcW(fenster, n, w, l);
+    }
+}
