@@ -4,6 +4,7 @@
 #include "app/gestaltung_win32.h"
 #include "version.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <objbase.h>
 
@@ -66,6 +67,8 @@ void bearbeite(MSG& m)
     // keys move the focus, Enter presses the default button, Alt+letter the
     // button with that access key, and Escape goes to IDCANCEL.
     HWND oben = m.hwnd ? GetAncestor(m.hwnd, GA_ROOT) : nullptr;
+    if (oben && (m.message == WM_KEYDOWN || m.message == WM_SYSCHAR) && SendMessageW(oben, tasteVorab, 0, LPARAM(&m)))
+        return;
     if (oben && IsDialogMessageW(oben, &m))
         return;
     TranslateMessage(&m);
@@ -87,6 +90,18 @@ void nachrichtenBearbeiten()
         if (m.message != WM_QUIT)
             bearbeite(m);
     }
+}
+
+HICON ohneSymbol()
+{
+    // Every pixel masked out: a title bar with nothing in the icon's place.
+    static const HICON leer = [] {
+        BYTE und[16 * 16 / 8];
+        BYTE xoder[16 * 16 / 8] = {};
+        std::fill(std::begin(und), std::end(und), BYTE(0xFF));
+        return CreateIcon(programm, 16, 16, 1, 1, und, xoder);
+    }();
+    return leer;
 }
 
 void meldung(HWND besitzer, std::string_view text)

@@ -32,7 +32,14 @@ void nachrichtenBearbeiten();
 
 // Sends a message that arrives through the loop to the window it belongs to,
 // with the keyboard handling of dialog boxes (Tab, Enter, Escape, Alt+key).
+// A key or an Alt+letter goes first to the top-level window as `tasteVorab`
+// (lParam: the MSG), which answers TRUE where it handles it itself.
 void bearbeite(MSG& m);
+inline constexpr UINT tasteVorab = WM_APP + 2;
+
+// A window without an icon of its own shows this one, fully transparent:
+// with none, Windows would show its default application icon.
+HICON ohneSymbol();
 
 // The modal message box of the program: the prompt, one "OK" button, no icon,
 // the program's title. Returns when the user has dismissed it.

@@ -1,8 +1,10 @@
 #include "main_window/verbrauch_win32.h"
 
+#include "about_window/frmabout_win32.h"
 #include "app/anwendung_win32.h"
 #include "app/gestaltung_win32.h"
 #include "main_window/verbrauch_entwurf.h"
+#include "options_window/optionen_win32.h"
 #include "app/resource_ids.h"
 
 #include <commctrl.h>
@@ -173,12 +175,32 @@ void Verbrauch::cmdWeiter_Click()
 
 void Verbrauch::cmdinfo_Click()
 {
-    // The About window comes with the next step of the Windows program.
+    // Returns once the About window is gone, however it was closed.
+    Fenster::instanz<frmAbout>().modalZeigen(hwnd);
+    SetForegroundWindow(hwnd);
+    fokus(txtKMalt);
 }
 
 void Verbrauch::cmdOptionen_Click()
 {
-    // The currency window comes with the next step of the Windows program.
+    const bool neu = !Fenster::istGeladen<Optionen>();
+    Optionen& optionen = Fenster::instanz<Optionen>();
+    // Selecting from code runs the option's Click as a user's click does: a
+    // freshly loaded window applies the currency again, price included.
+    optionen.wählen(Währung == "Euro" ? optionen.Option1 : optionen.Option2);
+    if (neu) {
+        // Beside the main window where the screen has room, so both stay usable.
+        RECT frei{}, haupt{}, knoepfe{}, aussen{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
+        GetWindowRect(hwnd, &haupt);
+        GetWindowRect(cmdOptionen, &knoepfe);
+        GetWindowRect(optionen.hwnd, &aussen);
+        const auto rechteck = [](const RECT& r) { return Entwurf::Rechteck{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
+        const Entwurf::Punkt ort = Entwurf::nebenDemHauptfenster(rechteck(frei), rechteck(haupt), knoepfe.bottom,
+                                                                 aussen.right - aussen.left, aussen.bottom - aussen.top);
+        SetWindowPos(optionen.hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    optionen.zeigen();
 }
 
 HWND Verbrauch::feld(rechnung::Feld f) const

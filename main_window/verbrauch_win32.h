@@ -31,6 +31,10 @@ public:
     // Shows the window, active, with the focus where the design puts it.
     void zeigen();
 
+    // Puts the keyboard focus into a control; the default button follows it
+    // as in a dialog box.
+    void fokus(HWND steuerelement);
+
     // Controls, in the focus order of the design.
     HWND txtKMalt, txtKMneu, txtLiter, txtPreis;
     // The picture frame round the window's edge.
@@ -65,7 +69,6 @@ private:
         return bildfelder.emplace_back(std::make_unique<Bildfeld>(hwnd, b.kasten, b.datei)).get();
     }
     void Knopf_Click(HWND knopf);
-    void fokus(HWND steuerelement);
     void standardknopf(HWND knopf);
     void ausgabeZeichnen(const DRAWITEMSTRUCT& d);
     HWND feld(rechnung::Feld f) const;

@@ -88,10 +88,10 @@ void tippe(std::wstring_view text)
 
 void alt(wchar_t buchstabe)
 {
-    // Bit 29: the Alt key is down.
+    // Bit 29: the Alt key is down. The loop's TranslateMessage makes the
+    // WM_SYSCHAR of it, as it does of a real key.
     constexpr LPARAM mitAlt = LPARAM(1) << 29 | 1;
     schicke(WM_SYSKEYDOWN, VkKeyScanW(buchstabe) & 0xFF, mitAlt);
-    schicke(WM_SYSCHAR, buchstabe, mitAlt);
     schicke(WM_SYSKEYUP, VkKeyScanW(buchstabe) & 0xFF, mitAlt | LPARAM(0xC0000000));
 }
 
@@ -186,6 +186,33 @@ Pixelbild innenansicht(HWND fenster)
     DeleteDC(dc);
     DeleteObject(ziel);
     return b;
+}
+
+namespace {
+std::function<bool()> modalOffen;
+std::function<void()> modalAktion;
+bool modalGesehen = false;
+
+void CALLBACK modalPruefen(HWND, UINT, UINT_PTR id, DWORD)
+{
+    if (!modalOffen())
+        return;
+    KillTimer(nullptr, id);
+    modalGesehen = true;
+    modalAktion();
+}
+}  // namespace
+
+bool waehrendModal(const std::function<void()>& oeffnen, const std::function<bool()>& offen,
+                   const std::function<void()>& imFenster)
+{
+    modalOffen = offen;
+    modalAktion = imFenster;
+    modalGesehen = false;
+    const UINT_PTR uhr = SetTimer(nullptr, 0, 20, modalPruefen);
+    oeffnen();
+    KillTimer(nullptr, uhr);
+    return modalGesehen && !offen();
 }
 
 void Fenstertest::SetUp()

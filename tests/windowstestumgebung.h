@@ -82,3 +82,13 @@ protected:
 
 bool operator==(const RECT& a, const RECT& b);
 void PrintTo(const RECT& r, std::ostream* os);
+
+namespace Testumgebung {
+
+// Runs `oeffnen`, which shows a modal window and waits in it; once `offen`
+// holds, `imFenster` runs inside the window's modal loop and must close it.
+// True when the window appeared and is gone again.
+bool waehrendModal(const std::function<void()>& oeffnen, const std::function<bool()>& offen,
+                   const std::function<void()>& imFenster);
+
+}  // namespace Testumgebung

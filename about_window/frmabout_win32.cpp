@@ -1,0 +1,176 @@
+#include "about_window/frmabout_win32.h"
+
+#include "app/anwendung_win32.h"
+
+namespace Tafel = frmAboutEntwurf;
+using Gestaltung::breit;
+
+namespace {
+
+constexpr const wchar_t* klasse = L"frmAbout";
+
+void klasseAnmelden()
+{
+    static const bool angemeldet = [] {
+        WNDCLASSEXW k{};
+        k.cbSize = sizeof(k);
+        k.lpfnWndProc = Fenster::Basis::prozedur;
+        k.hInstance = Anwendung::instanz();
+        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
+        k.lpszClassName = klasse;
+        return RegisterClassExW(&k) != 0;
+    }();
+    (void)angemeldet;
+}
+
+struct Sperre {
+    HWND ausnahme;
+    std::vector<HWND>* gesperrt;
+};
+
+BOOL CALLBACK sperren(HWND fenster, LPARAM l)
+{
+    auto* s = reinterpret_cast<Sperre*>(l);
+    if (fenster != s->ausnahme && IsWindowVisible(fenster) && IsWindowEnabled(fenster)) {
+        EnableWindow(fenster, FALSE);
+        s->gesperrt->push_back(fenster);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+frmAbout::frmAbout()
+{
+    klasseAnmelden();
+    // A fixed dialog frame: no sizing, no minimise or maximise box, no icon.
+    constexpr DWORD stil = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    constexpr DWORD exStil = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    const SIZE innen = Gestaltung::groesse(Tafel::fenster);
+    RECT aussen{0, 0, innen.cx, innen.cy};
+    AdjustWindowRectEx(&aussen, stil, FALSE, exStil);
+    erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, CW_USEDEFAULT, CW_USEDEFAULT,
+             aussen.right - aussen.left, aussen.bottom - aussen.top, nullptr);
+
+    // Created in the order of the design, which is also its focus order; the
+    // lines are painted on the background, under every control.
+    cmdOK = Gestaltung::knopf(hwnd, Tafel::cmdOK, true);
+    Label1 = Gestaltung::bezeichnung(hwnd, Tafel::Label1);
+    linie(1, Tafel::Line1_1);
+    lblDescription = Gestaltung::bezeichnung(hwnd, Tafel::lblDescription);
+    lblTitle = Gestaltung::bezeichnung(hwnd, Tafel::lblTitle);
+    linie(0, Tafel::Line1_0);
+    lblVersion = Gestaltung::bezeichnung(hwnd, Tafel::lblVersion);
+    lblDisclaimer = Gestaltung::steuerelement(hwnd, Tafel::lblDisclaimer, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
+
+    Gestaltung::anTextAnpassen(lblDisclaimer);
+    tooltips = Gestaltung::tooltips(hwnd);
+    Gestaltung::tooltip(tooltips, lblDisclaimer, Tafel::lblDisclaimer.tooltip);
+    glocke = Gestaltung::bild(Tafel::glocke);
+}
+
+void frmAbout::linie(int index, const Linie& entwurf)
+{
+    Line1[std::size_t(index)] = entwurf;
+    linienFolge[std::size_t(linienErstellt++)] = index;
+}
+
+void frmAbout::cmdOK_Click()
+{
+    // The owner must be usable again before this window goes, or Windows
+    // would hand the activation to another program.
+    for (HWND f : gesperrt)
+        EnableWindow(f, TRUE);
+    gesperrt.clear();
+    Fenster::entladen(*this);
+}
+
+void frmAbout::modalZeigen(HWND besitzer)
+{
+    SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, LONG_PTR(besitzer));
+    // Over the middle of its owner.
+    RECT b{}, a{};
+    GetWindowRect(besitzer, &b);
+    GetWindowRect(hwnd, &a);
+    SetWindowPos(hwnd, nullptr, b.left + ((b.right - b.left) - (a.right - a.left)) / 2,
+                 b.top + ((b.bottom - b.top) - (a.bottom - a.top)) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    Sperre sperre{hwnd, &gesperrt};
+    EnumThreadWindows(GetCurrentThreadId(), sperren, LPARAM(&sperre));
+    ShowWindow(hwnd, SW_SHOW);
+    SetForegroundWindow(hwnd);
+    SetFocus(cmdOK);
+
+    // Until the window is unloaded: it deletes itself, so ask the registry.
+    MSG m;
+    while (Fenster::istGeladen<frmAbout>()) {
+        const BOOL r = GetMessageW(&m, nullptr, 0, 0);
+        if (r <= 0) {
+            // The program is ending: leave that to the outer loop.
+            PostQuitMessage(int(m.wParam));
+            break;
+        }
+        Anwendung::bearbeite(m);
+    }
+}
+
+void frmAbout::malen(HDC dc) const
+{
+    if (glocke)
+        Gestaltung::zeichne(dc, glocke.get(), 0, 0);
+    for (const int index : linienFolge) {
+        const Linie& l = Line1[std::size_t(index)];
+        const COLORREF farbe = RGB(l.rot, l.gruen, l.blau);
+        // A pen wider than a pixel covers the rows from the line's own row
+        // downwards; its end point stays uncovered.
+        LOGBRUSH pinsel{BS_SOLID, farbe, 0};
+        Gestaltung::Gdi<HPEN> stift(
+            l.breite > 1 ? ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, DWORD(l.breite), &pinsel, 0, nullptr)
+                         : CreatePen(PS_INSIDEFRAME, 1, farbe));
+        const HGDIOBJ vorher = SelectObject(dc, stift.get());
+        const int mitte = l.breite / 2;
+        MoveToEx(dc, Entwurf::pixel(l.x1), Entwurf::pixel(l.y1) + mitte, nullptr);
+        LineTo(dc, Entwurf::pixel(l.x2), Entwurf::pixel(l.y2) + mitte);
+        SelectObject(dc, vorher);
+    }
+}
+
+LRESULT frmAbout::nachricht(UINT n, WPARAM w, LPARAM l)
+{
+    switch (n) {
+    case WM_COMMAND:
+        // "OK" is both the default (Enter) and the cancel button (Escape).
+        if ((HIWORD(w) == BN_CLICKED && HWND(l) == cmdOK) || LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)
+            cmdOK_Click();
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(GetDlgCtrlID(cmdOK), DC_HASDEFID);
+    case WM_CTLCOLORSTATIC: {
+        const HWND s = HWND(l);
+        const LRESULT pinsel = Gestaltung::beschriftungsfarben(HDC(w));
+        // Black as the design fixes it, whatever colour the system gives to text.
+        if (s == lblDescription || s == lblTitle || s == lblDisclaimer)
+            SetTextColor(HDC(w), RGB(0, 0, 0));
+        return pinsel;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        malen(dc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        RECT r;
+        GetClientRect(hwnd, &r);
+        FillRect(HDC(w), &r, GetSysColorBrush(COLOR_BTNFACE));
+        malen(HDC(w));
+        return 0;
+    }
+    case WM_CLOSE:
+        cmdOK_Click();
+        return 0;
+    default:
+        return Fenster::Basis::nachricht(n, w, l);
+    }
+}

@@ -1,0 +1,129 @@
+#include "app/vorlesen_win32.h"
+
+#include "app/gestaltung_win32.h"
+
+#include <commctrl.h>
+// Defines the interface ids here: the import library's IID_IAccessible is the
+// DLL's export, not the id itself, in a static program.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <string>
+
+namespace Vorlesen {
+
+namespace {
+
+// The control's standard accessible object with another name. Every other
+// question goes to the standard object.
+class Benannt : public IAccessible {
+public:
+    Benannt(IAccessible* standard, std::wstring name) : s(standard), n(std::move(name)) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** objekt) override
+    {
+        if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+            *objekt = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *objekt = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++zaehler; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG rest = --zaehler;
+        if (rest == 0) {
+            s->Release();
+            delete this;
+        }
+        return rest;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT kind, BSTR* name) override
+    {
+        if (kind.vt != VT_I4 || kind.lVal != CHILDID_SELF)
+            return s->get_accName(kind, name);
+        *name = SysAllocString(n.c_str());
+        return S_OK;
+    }
+
+    // Handed on as they are.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* a) override { return s->GetTypeInfoCount(a); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT a, LCID b, ITypeInfo** c) override { return s->GetTypeInfo(a, b, c); }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID a, LPOLESTR* b, UINT c, LCID d, DISPID* e) override
+    {
+        return s->GetIDsOfNames(a, b, c, d, e);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID a, REFIID b, LCID c, WORD d, DISPPARAMS* e, VARIANT* f, EXCEPINFO* g,
+                                     UINT* h) override
+    {
+        return s->Invoke(a, b, c, d, e, f, g, h);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** a) override { return s->get_accParent(a); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* a) override { return s->get_accChildCount(a); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT a, IDispatch** b) override { return s->get_accChild(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT a, BSTR* b) override { return s->get_accValue(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT a, BSTR* b) override { return s->get_accDescription(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT a, VARIANT* b) override { return s->get_accRole(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT a, VARIANT* b) override { return s->get_accState(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT a, BSTR* b) override { return s->get_accHelp(a, b); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* a, VARIANT b, LONG* c) override
+    {
+        return s->get_accHelpTopic(a, b, c);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT a, BSTR* b) override
+    {
+        return s->get_accKeyboardShortcut(a, b);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* a) override { return s->get_accFocus(a); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* a) override { return s->get_accSelection(a); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT a, BSTR* b) override
+    {
+        return s->get_accDefaultAction(a, b);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG a, VARIANT b) override { return s->accSelect(a, b); }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* a, LONG* b, LONG* c, LONG* d, VARIANT e) override
+    {
+        return s->accLocation(a, b, c, d, e);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG a, VARIANT b, VARIANT* c) override { return s->accNavigate(a, b, c); }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG a, LONG b, VARIANT* c) override { return s->accHitTest(a, b, c); }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT a) override { return s->accDoDefaultAction(a); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT a, BSTR b) override { return s->put_accName(a, b); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT a, BSTR b) override { return s->put_accValue(a, b); }
+
+private:
+    IAccessible* s;
+    std::wstring n;
+    ULONG zaehler = 1;
+};
+
+LRESULT CALLBACK unterklasse(HWND fenster, UINT n, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR daten)
+{
+    if (n == WM_GETOBJECT && LONG(l) == OBJID_CLIENT) {
+        IAccessible* standard = nullptr;
+        if (SUCCEEDED(CreateStdAccessibleObject(fenster, OBJID_CLIENT, IID_IAccessible,
+                                                reinterpret_cast<void**>(&standard)))) {
+            auto* benannt = new Benannt(standard, *reinterpret_cast<const std::wstring*>(daten));
+            const LRESULT ergebnis = LresultFromObject(IID_IAccessible, w, benannt);
+            benannt->Release();
+            return ergebnis;
+        }
+    }
+    if (n == WM_NCDESTROY) {
+        delete reinterpret_cast<std::wstring*>(daten);
+        RemoveWindowSubclass(fenster, unterklasse, 1);
+    }
+    return DefSubclassProc(fenster, n, w, l);
+}
+
+}  // namespace
+
+void name(HWND steuerelement, const char* name)
+{
+    SetWindowSubclass(steuerelement, unterklasse, 1, DWORD_PTR(new std::wstring(Gestaltung::breit(name))));
+}
+
+}  // namespace Vorlesen
