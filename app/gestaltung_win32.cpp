@@ -156,15 +156,19 @@ Gdi<HBITMAP> bild(const char* datei)
     auto* bytes = static_cast<BYTE*>(LockResource(geladen));
     const DWORD laenge = SizeofResource(programm, quelle);
 
-    Com<IWICImagingFactory> fabrik;
+    // One factory for the life of the program: making one asks the registry.
+    static IWICImagingFactory* fabrik = [] {
+        IWICImagingFactory* f = nullptr;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                         reinterpret_cast<void**>(&f));
+        return f;
+    }();
     Com<IWICStream> strom;
     Com<IWICBitmapDecoder> decoder;
     Com<IWICBitmapFrameDecode> rahmen;
     Com<IWICBitmapSource> bgra;
     UINT breite = 0, hoehe = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                reinterpret_cast<void**>(&fabrik))) ||
-        FAILED(fabrik->CreateStream(&strom)) || FAILED(strom->InitializeFromMemory(bytes, laenge)) ||
+    if (!fabrik || FAILED(fabrik->CreateStream(&strom)) || FAILED(strom->InitializeFromMemory(bytes, laenge)) ||
         FAILED(fabrik->CreateDecoderFromStream(strom.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &rahmen)) ||
         FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, rahmen.p, &bgra)) ||

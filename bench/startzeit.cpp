@@ -2,7 +2,10 @@
 // main window, and the peak resident memory, for the program and for a floor
 // program (an empty Qt window of the same size with one button), side by side.
 //
-//     startzeit PROGRAMM BODEN [LÄUFE]
+//     startzeit [--wine] PROGRAMM BODEN [LÄUFE]
+//
+// With --wine both are Windows programs, started under the same Wine (set
+// WINEPREFIX); the clock then includes Wine's own start, as a user sees it.
 //
 // Needs an X server (DISPLAY). "Complete" means the window's pixels equal what
 // it shows once it has settled, but for a text cursor's blink, read back from
@@ -98,11 +101,18 @@ bool fastGleich(const std::vector<std::uint8_t>& a, const std::vector<std::uint8
     return anders <= cursorPixel;
 }
 
+bool mitWine = false;
+
 pid_t starte(const char* programm)
 {
     pid_t pid = 0;
-    char* argv[] = {const_cast<char*>(programm), nullptr};
-    if (posix_spawn(&pid, programm, nullptr, nullptr, argv, environ) != 0) {
+    // Wine execs its loader, so the process keeps the pid that the
+    // window's _NET_WM_PID names.
+    char wine[] = "wine";
+    char* direkt[] = {const_cast<char*>(programm), nullptr};
+    char* ueberWine[] = {wine, const_cast<char*>(programm), nullptr};
+    char** argv = mitWine ? ueberWine : direkt;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv, environ) != 0) {
         std::perror(programm);
         std::exit(2);
     }
@@ -157,8 +167,13 @@ double median(std::vector<double> werte)
 
 int main(int argc, char* argv[])
 {
+    if (argc > 1 && std::strcmp(argv[1], "--wine") == 0) {
+        mitWine = true;
+        ++argv;
+        --argc;
+    }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startzeit PROGRAMM BODEN [LAEUFE]\n");
+        std::fprintf(stderr, "usage: startzeit [--wine] PROGRAMM BODEN [LAEUFE]\n");
         return 2;
     }
     const int laeufe = argc > 3 ? std::max(1, std::atoi(argv[3])) : 9;
@@ -190,8 +205,10 @@ int main(int argc, char* argv[])
     const double t[2] = {median(zeit[0]), median(zeit[1])};
     const double m[2] = {median(speicher[0]), median(speicher[1])};
     std::printf("runs each:             %d\n", laeufe);
-    std::printf("first complete paint:  program %.1f ms, floor %.1f ms, ratio %.2f (goal <= 1.10)\n", t[0], t[1],
-                t[0] / t[1]);
+    // The goals: the Qt program within 1.10 of its floor, the Windows
+    // program under Wine within 1.20 of its own.
+    std::printf("first complete paint:  program %.1f ms, floor %.1f ms, ratio %.2f (goal <= %.2f)\n", t[0], t[1],
+                t[0] / t[1], mitWine ? 1.2 : 1.1);
     std::printf("peak resident memory:  program %.1f MiB, floor %.1f MiB, difference %+.1f MiB (target <= +8)\n",
                 m[0], m[1], m[0] - m[1]);
     xcb_disconnect(x);

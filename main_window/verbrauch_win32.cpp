@@ -188,19 +188,24 @@ void Verbrauch::cmdOptionen_Click()
     // Selecting from code runs the option's Click as a user's click does: a
     // freshly loaded window applies the currency again, price included.
     optionen.wählen(Währung == "Euro" ? optionen.Option1 : optionen.Option2);
-    if (neu) {
-        // Beside the main window where the screen has room, so both stay usable.
-        RECT frei{}, haupt{}, knoepfe{}, aussen{};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
-        GetWindowRect(hwnd, &haupt);
-        GetWindowRect(cmdOptionen, &knoepfe);
-        GetWindowRect(optionen.hwnd, &aussen);
-        const auto rechteck = [](const RECT& r) { return Entwurf::Rechteck{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
-        const Entwurf::Punkt ort = Entwurf::nebenDemHauptfenster(rechteck(frei), rechteck(haupt), knoepfe.bottom,
-                                                                 aussen.right - aussen.left, aussen.bottom - aussen.top);
-        SetWindowPos(optionen.hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!neu) {
+        optionen.zeigen();
+        return;
     }
+    // Beside the main window where the screen has room, so both stay usable.
+    RECT frei{}, haupt{}, knoepfe{}, aussen{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
+    GetWindowRect(hwnd, &haupt);
+    GetWindowRect(cmdOptionen, &knoepfe);
+    GetWindowRect(optionen.hwnd, &aussen);
+    const auto rechteck = [](const RECT& r) { return Entwurf::Rechteck{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
+    const Entwurf::Punkt ort = Entwurf::nebenDemHauptfenster(rechteck(frei), rechteck(haupt), knoepfe.bottom,
+                                                             aussen.right - aussen.left, aussen.bottom - aussen.top);
+    SetWindowPos(optionen.hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     optionen.zeigen();
+    // Once more when shown: an X window manager under Wine places a new
+    // window by its own rules. On Windows this moves nothing.
+    SetWindowPos(optionen.hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND Verbrauch::feld(rechnung::Feld f) const

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The zip a Windows user downloads: made by CPack, it holds tankumat.exe and
+# LIESMICH.txt and nothing else, and the program needs no DLL but Windows' own.
+# Usage: zip_test.sh BUILD-DIR ZIP-NAME
+set -euo pipefail
+bau=$1
+name=$2
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+fehler() { echo "FAIL: $*"; exit 1; }
+
+(cd "$bau" && cpack -G ZIP -B "$arbeit" >/dev/null) || fehler "cpack"
+[ -f "$arbeit/$name" ] || fehler "no $name: $(ls "$arbeit")"
+inhalt=$(python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$arbeit/$name")
+[ "$inhalt" = "LIESMICH.txt tankumat.exe" ] || fehler "the zip holds: $inhalt"
+
+python3 -m zipfile -e "$arbeit/$name" "$arbeit/entpackt"
+liesmich=$arbeit/entpackt/LIESMICH.txt
+[ "$(grep -c $'\r$' "$liesmich")" = "$(wc -l <"$liesmich")" ] || fehler "LIESMICH.txt without Windows line ends"
+grep -q 'tankumat.exe' "$liesmich" || fehler "LIESMICH.txt does not say how to start the program"
+grep -q 'speichert nichts' "$liesmich" || fehler "LIESMICH.txt says nothing of settings"
+
+# Windows' own libraries only: the C++ runtime is linked in.
+dlls=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+for dll in $dlls; do
+    case "$dll" in
+        kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|comctl32.dll|ole32.dll|oleaut32.dll|oleacc.dll|windowscodecs.dll) ;;
+        *) fehler "tankumat.exe needs $dll" ;;
+    esac
+done
+echo "PASS: $name holds tankumat.exe and LIESMICH.txt; imports: $dlls"
