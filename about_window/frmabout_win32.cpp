@@ -117,7 +117,7 @@ void frmAbout::modalZeigen(HWND besitzer)
 void frmAbout::malen(HDC dc) const
 {
     if (glocke)
-        Gestaltung::zeichne(dc, glocke.get(), 0, 0);
+        Gestaltung::zeichne(dc, glocke, 0, 0);
     for (const int index : linienFolge) {
         const Linie& l = Line1[std::size_t(index)];
         const COLORREF farbe = RGB(l.rot, l.gruen, l.blau);

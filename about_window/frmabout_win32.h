@@ -41,7 +41,7 @@ private:
     void linie(int index, const Linie& entwurf);
     void malen(HDC dc) const;
 
-    Gestaltung::Gdi<HBITMAP> glocke;
+    HBITMAP glocke = nullptr;
     // Indices into Line1 in the order the window creates them: a later line
     // is painted over an earlier one.
     std::array<int, 2> linienFolge{};

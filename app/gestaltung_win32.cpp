@@ -4,6 +4,9 @@
 #include <wincodec.h>
 
 #include <array>
+#include <future>
+#include <map>
+#include <mutex>
 
 namespace Gestaltung {
 
@@ -146,29 +149,24 @@ struct Com {
 
 }  // namespace
 
-Gdi<HBITMAP> bild(const char* datei)
+namespace {
+
+Gdi<HBITMAP> dekodieren(IWICImagingFactory* fabrik, const char* datei)
 {
     HINSTANCE programm = GetModuleHandleW(nullptr);
     HRSRC quelle = FindResourceW(programm, breit(datei).c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
     HGLOBAL geladen = quelle ? LoadResource(programm, quelle) : nullptr;
-    if (!geladen)
+    if (!geladen || !fabrik)
         return nullptr;
     auto* bytes = static_cast<BYTE*>(LockResource(geladen));
     const DWORD laenge = SizeofResource(programm, quelle);
 
-    // One factory for the life of the program: making one asks the registry.
-    static IWICImagingFactory* fabrik = [] {
-        IWICImagingFactory* f = nullptr;
-        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                         reinterpret_cast<void**>(&f));
-        return f;
-    }();
     Com<IWICStream> strom;
     Com<IWICBitmapDecoder> decoder;
     Com<IWICBitmapFrameDecode> rahmen;
     Com<IWICBitmapSource> bgra;
     UINT breite = 0, hoehe = 0;
-    if (!fabrik || FAILED(fabrik->CreateStream(&strom)) || FAILED(strom->InitializeFromMemory(bytes, laenge)) ||
+    if (FAILED(fabrik->CreateStream(&strom)) || FAILED(strom->InitializeFromMemory(bytes, laenge)) ||
         FAILED(fabrik->CreateDecoderFromStream(strom.p, nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
         FAILED(decoder->GetFrame(0, &rahmen)) ||
         FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, rahmen.p, &bgra)) ||
@@ -187,6 +185,70 @@ Gdi<HBITMAP> bild(const char* datei)
     if (!ergebnis || FAILED(bgra->CopyPixels(nullptr, breite * 4, breite * 4 * hoehe, static_cast<BYTE*>(pixel))))
         return nullptr;
     return ergebnis;
+}
+
+using Bild = std::shared_ptr<std::remove_pointer_t<HBITMAP>>;
+
+// Decodes on a thread of its own, with COM and a factory of its own.
+std::vector<Bild> alleDekodieren(std::vector<const char*> dateien)
+{
+    CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    std::vector<Bild> bilder;
+    {
+        Com<IWICImagingFactory> fabrik;
+        CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                         reinterpret_cast<void**>(&fabrik));
+        for (const char* datei : dateien)
+            bilder.emplace_back(dekodieren(fabrik.p, datei).release(), GdiLoeschen());
+    }
+    CoUninitialize();
+    return bilder;
+}
+
+// Every picture decoded so far, or on its way, by file name: the decoding
+// run it is part of, and its place there.
+struct Unterwegs {
+    std::shared_future<std::vector<Bild>> lauf;
+    std::size_t stelle;
+};
+
+struct Bilder {
+    std::mutex sperre;
+    std::map<std::string, Unterwegs> nachName;
+};
+
+Bilder& bilder()
+{
+    static Bilder alle;
+    return alle;
+}
+
+}  // namespace
+
+void bilderVorladen(const std::vector<const char*>& dateien)
+{
+    Bilder& b = bilder();
+    std::lock_guard<std::mutex> gesperrt(b.sperre);
+    std::vector<const char*> neu;
+    for (const char* datei : dateien)
+        if (!b.nachName.contains(datei))
+            neu.push_back(datei);
+    if (neu.empty())
+        return;
+    const auto lauf = std::async(std::launch::async, alleDekodieren, neu).share();
+    for (std::size_t i = 0; i < neu.size(); ++i)
+        b.nachName[neu[i]] = {lauf, i};
+}
+
+HBITMAP bild(const char* datei)
+{
+    bilderVorladen({datei});
+    Unterwegs u;
+    {
+        std::lock_guard<std::mutex> gesperrt(bilder().sperre);
+        u = bilder().nachName[datei];
+    }
+    return u.lauf.get()[u.stelle].get();
 }
 
 void zeichne(HDC dc, HBITMAP bild, int x, int y)

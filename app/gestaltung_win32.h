@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace Gestaltung {
 
@@ -61,8 +62,13 @@ void anTextAnpassen(HWND bezeichnung);
 
 // A picture linked into the program as a resource named by its file name,
 // decoded by Windows' own codecs (WIC) into a 32-bit bitmap, top-down; null
-// if there is no such resource or it cannot be decoded.
-Gdi<HBITMAP> bild(const char* datei);
+// if there is no such resource or it cannot be decoded. Each picture is
+// decoded once and kept for the life of the program.
+HBITMAP bild(const char* datei);
+
+// Starts decoding these pictures on another thread, so the window that
+// shows them is made meanwhile; bild() then waits only for what is missing.
+void bilderVorladen(const std::vector<const char*>& dateien);
 // Draws a bitmap unscaled with its top-left corner at (x, y).
 void zeichne(HDC dc, HBITMAP bild, int x, int y);
 

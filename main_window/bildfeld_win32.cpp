@@ -35,7 +35,7 @@ void Bildfeld::malen(HDC dc) const
 {
     // The client area is the inner area; drawing is clipped to it.
     if (bildDaten)
-        Gestaltung::zeichne(dc, bildDaten.get(), 0, 0);
+        Gestaltung::zeichne(dc, bildDaten, 0, 0);
 }
 
 LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)

@@ -21,11 +21,11 @@ public:
     HWND hwnd;
 
     // The decoded picture; null for an empty box.
-    HBITMAP bild() const { return bildDaten.get(); }
+    HBITMAP bild() const { return bildDaten; }
 
 private:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l);
     void malen(HDC dc) const;
 
-    Gestaltung::Gdi<HBITMAP> bildDaten;
+    HBITMAP bildDaten = nullptr;
 };

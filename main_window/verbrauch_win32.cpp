@@ -48,6 +48,13 @@ bool istKnopf(HWND s)
 
 Verbrauch::Verbrauch()
 {
+    // The frame's pictures are decoded on another core while the window and
+    // its controls are made.
+    std::vector<const char*> bilder;
+    for (const Tafel::Bildkasten* b : Tafel::rahmen)
+        if (b->datei)
+            bilder.push_back(b->datei);
+    Gestaltung::bilderVorladen(bilder);
     klasseAnmelden();
     // Sizable frame with title bar, system menu and close box, and neither a
     // minimise nor a maximise box; owned by the hidden owner, so it has no
