@@ -9,21 +9,6 @@ namespace {
 
 constexpr const wchar_t* klasse = L"frmAbout";
 
-void klasseAnmelden()
-{
-    static const bool angemeldet = [] {
-        WNDCLASSEXW k{};
-        k.cbSize = sizeof(k);
-        k.lpfnWndProc = Fenster::Basis::prozedur;
-        k.hInstance = Anwendung::instanz();
-        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-        k.lpszClassName = klasse;
-        return RegisterClassExW(&k) != 0;
-    }();
-    (void)angemeldet;
-}
-
 struct Sperre {
     HWND ausnahme;
     std::vector<HWND>* gesperrt;
@@ -43,7 +28,7 @@ BOOL CALLBACK sperren(HWND fenster, LPARAM l)
 
 frmAbout::frmAbout()
 {
-    klasseAnmelden();
+    Fenster::klasseAnmelden(klasse, COLOR_BTNFACE);
     // A fixed dialog frame: no sizing, no minimise or maximise box, no icon.
     constexpr DWORD stil = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     constexpr DWORD exStil = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;

@@ -51,6 +51,22 @@ LRESULT CALLBACK Basis::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
     return ergebnis;
 }
 
+void klasseAnmelden(const wchar_t* name, int hintergrund, HICON symbol, HICON kleinesSymbol, WNDPROC prozedur)
+{
+    WNDCLASSEXW k{};
+    k.cbSize = sizeof(k);
+    if (GetClassInfoExW(Anwendung::instanz(), name, &k))
+        return;
+    k.lpfnWndProc = prozedur;
+    k.hInstance = Anwendung::instanz();
+    k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    k.hbrBackground = HBRUSH(INT_PTR(hintergrund + 1));
+    k.hIcon = symbol;
+    k.hIconSm = kleinesSymbol;
+    k.lpszClassName = name;
+    RegisterClassExW(&k);
+}
+
 namespace detail {
 
 Basis* geladen(std::type_index klasse)

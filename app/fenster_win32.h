@@ -36,6 +36,12 @@ public:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l);
 };
 
+// Registers a window class of the program, once however often it is called:
+// its background a system colour, its messages to `prozedur` (for top-level
+// windows, Basis::prozedur).
+void klasseAnmelden(const wchar_t* name, int hintergrund, HICON symbol = nullptr, HICON kleinesSymbol = nullptr,
+                    WNDPROC prozedur = Basis::prozedur);
+
 namespace detail {
 Basis* geladen(std::type_index klasse);
 void eintragen(std::type_index klasse, Basis* fenster);

@@ -1,34 +1,20 @@
 #include "main_window/bildfeld_win32.h"
 
+#include "app/fenster_win32.h"
+
 namespace {
 
 constexpr const wchar_t* klasse = L"Bildfeld";
-
-void klasseAnmelden()
-{
-    static const bool angemeldet = [] {
-        WNDCLASSEXW k{};
-        k.cbSize = sizeof(k);
-        k.lpfnWndProc = DefWindowProcW;
-        k.hInstance = GetModuleHandleW(nullptr);
-        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-        k.lpszClassName = klasse;
-        return RegisterClassExW(&k) != 0;
-    }();
-    (void)angemeldet;
-}
 
 }  // namespace
 
 Bildfeld::Bildfeld(HWND eltern, const Entwurf::Steuerelement& kasten, const char* datei)
 {
-    klasseAnmelden();
+    Fenster::klasseAnmelden(klasse, COLOR_BTNFACE, nullptr, nullptr, prozedur);
     if (datei)
         bildDaten = Gestaltung::bild(datei);
     hwnd = Gestaltung::steuerelement(eltern, kasten, klasse, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, LONG_PTR(prozedur));
 }
 
 void Bildfeld::malen(HDC dc) const
@@ -41,6 +27,8 @@ void Bildfeld::malen(HDC dc) const
 LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
 {
     const auto* feld = reinterpret_cast<const Bildfeld*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
+    if (!feld)  // still being made
+        return DefWindowProcW(fenster, n, w, l);
     switch (n) {
     case WM_PAINT: {
         PAINTSTRUCT ps;

@@ -16,26 +16,6 @@ namespace {
 
 constexpr const wchar_t* klasse = L"Verbrauch";
 
-void klasseAnmelden()
-{
-    static const bool angemeldet = [] {
-        WNDCLASSEXW k{};
-        k.cbSize = sizeof(k);
-        k.lpfnWndProc = Fenster::Basis::prozedur;
-        k.hInstance = Anwendung::instanz();
-        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        k.hbrBackground = HBRUSH(COLOR_BTNFACE + 1);
-        // The petrol pump, at the sizes Windows asks for.
-        k.hIcon = HICON(LoadImageW(k.hInstance, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                   GetSystemMetrics(SM_CYICON), 0));
-        k.hIconSm = HICON(LoadImageW(k.hInstance, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
-                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-        k.lpszClassName = klasse;
-        return RegisterClassExW(&k) != 0;
-    }();
-    (void)angemeldet;
-}
-
 bool istKnopf(HWND s)
 {
     wchar_t name[16] = {};
@@ -55,7 +35,13 @@ Verbrauch::Verbrauch()
         if (b->datei)
             bilder.push_back(b->datei);
     Gestaltung::bilderVorladen(bilder);
-    klasseAnmelden();
+    // The petrol pump, at the sizes Windows asks for.
+    const HINSTANCE programm = Anwendung::instanz();
+    Fenster::klasseAnmelden(klasse, COLOR_BTNFACE,
+                            HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)),
+                            HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
     // Sizable frame with title bar, system menu and close box, and neither a
     // minimise nor a maximise box; owned by the hidden owner, so it has no
     // button in the task bar.

@@ -14,28 +14,11 @@ namespace {
 
 constexpr const wchar_t* klasse = L"Optionen";
 
-void klasseAnmelden()
-{
-    static const bool angemeldet = [] {
-        WNDCLASSEXW k{};
-        k.cbSize = sizeof(k);
-        k.lpfnWndProc = Fenster::Basis::prozedur;
-        k.hInstance = Anwendung::instanz();
-        k.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        k.hbrBackground = HBRUSH(COLOR_APPWORKSPACE + 1);
-        k.hIcon = Anwendung::ohneSymbol();
-        k.hIconSm = Anwendung::ohneSymbol();
-        k.lpszClassName = klasse;
-        return RegisterClassExW(&k) != 0;
-    }();
-    (void)angemeldet;
-}
-
 }  // namespace
 
 Optionen::Optionen()
 {
-    klasseAnmelden();
+    Fenster::klasseAnmelden(klasse, COLOR_APPWORKSPACE, Anwendung::ohneSymbol(), Anwendung::ohneSymbol());
     // The standard frame of a multiple-document window, without an owner: it
     // has its own button in the task bar and either window can be in front.
     constexpr DWORD stil = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;

@@ -9,27 +9,13 @@ DISPLAY and a window manager running)
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
+from atspi import alle, fehler, programm, warte_auf
+
 PROGRAMM = sys.argv[2]  # the application title, as the build makes it
 HAUPTFENSTER = "Tankumat Fenrold-Edition!"
-
-
-def fehler(text):
-    print("FAIL:", text)
-    sys.exit(1)
-
-
-def warte_auf(pruefe, sekunden=10):
-    ende = time.time() + sekunden
-    while time.time() < ende:
-        wert = pruefe()
-        if wert:
-            return wert
-        time.sleep(0.1)
-    return None
 
 
 def xdotool(*argumente):
@@ -45,23 +31,13 @@ def erwarte_aktiv(titel, wann):
         fehler(f"{wann}: active window is {aktives_fenster()!r}, not {titel!r}")
 
 
-def alle(knoten):
-    yield knoten
-    for i in range(knoten.childCount):
-        kind = knoten.getChildAtIndex(i)
-        if kind is not None:
-            yield from alle(kind)
-
-
 def textfeld(name):
     def suche():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == PROGRAMM:
-                for k in alle(app):
-                    if k.name == name and k.getRole() == pyatspi.ROLE_TEXT:
-                        return k
+        app = programm(PROGRAMM)
+        if app is not None:
+            for k in alle(app):
+                if k.name == name and k.getRole() == pyatspi.ROLE_TEXT:
+                    return k
         return None
     feld = warte_auf(suche)
     if feld is None:

@@ -7,50 +7,19 @@ Usage: vorlesen_test.py PATH/TO/tankumat TITLE  (inside a D-Bus session, with DI
 import os
 import subprocess
 import sys
-import time
 
 import pyatspi
 
+from atspi import alle, fehler, programm, warte_auf
+
 TITEL = sys.argv[2]  # the application title, as the build makes it
-
-
-def fehler(text):
-    print("FAIL:", text)
-    sys.exit(1)
-
-
-def alle(knoten):
-    yield knoten
-    for i in range(knoten.childCount):
-        kind = knoten.getChildAtIndex(i)
-        if kind is not None:
-            yield from alle(kind)
-
-
-def warte_auf(suche, sekunden=10):
-    ende = time.time() + sekunden
-    while time.time() < ende:
-        gefunden = suche()
-        if gefunden is not None:
-            return gefunden
-        time.sleep(0.1)
-    return None
-
-
-def programm():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == TITEL:
-            return app
-    return None
 
 
 def main():
     umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="de_DE.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     prozess = subprocess.Popen([sys.argv[1]], env=umgebung)
     try:
-        app = warte_auf(programm)
+        app = warte_auf(lambda: programm(TITEL))
         if app is None:
             fehler("the program did not appear on the accessibility bus")
         knoten = warte_auf(lambda: [k for k in alle(app)] if any(
