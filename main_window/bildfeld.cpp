@@ -2,13 +2,10 @@
 
 #include <QPainter>
 
-Bildfeld::Bildfeld(QWidget* eltern, const QString& bild)
+Bildfeld::Bildfeld(QWidget* eltern, std::shared_future<QImage> bild)
     : QFrame(eltern)
+    , bildDaten(std::move(bild))
 {
-    // QImage and its readers are safe to use from another thread; a pixmap
-    // would not be.
-    if (!bild.isEmpty())
-        bildDaten = std::async(std::launch::async, [bild] { return QImage(bild); }).share();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

@@ -13,7 +13,9 @@ class Bildfeld : public QFrame {
     Q_OBJECT
 
 public:
-    explicit Bildfeld(QWidget* eltern, const QString& bild = {});
+    // `bild` is the picture, decoded elsewhere or still being decoded; none
+    // for an empty box.
+    explicit Bildfeld(QWidget* eltern, std::shared_future<QImage> bild = {});
 
     // The decoded picture; null for an empty box. Waits for the decoding
     // if it has not finished yet.

@@ -17,13 +17,36 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
+#include <future>
+#include <vector>
+
 namespace Tafel = VerbrauchEntwurf;
 
 namespace {
 
-Bildfeld* bildfeld(QWidget& fenster, const Tafel::Bildkasten& b)
+// The frame's pictures, decoded one after the other on another core while
+// the window's controls and fonts are made; the first paint is the first to
+// wait for them. QImage and its readers may be used from another thread, a
+// pixmap may not.
+std::shared_future<std::vector<QImage>> rahmenBilder()
 {
-    const QString bild = b.datei ? QStringLiteral(":/") + QString::fromLatin1(b.datei) : QString();
+    return std::async(std::launch::async, [] {
+               std::vector<QImage> bilder;
+               for (const Tafel::Bildkasten* b : Tafel::rahmen)
+                   bilder.push_back(b->datei ? QImage(QStringLiteral(":/") + QString::fromLatin1(b->datei)) : QImage());
+               return bilder;
+           })
+        .share();
+}
+
+Bildfeld* bildfeld(QWidget& fenster, const Tafel::Bildkasten& b, const std::shared_future<std::vector<QImage>>& bilder)
+{
+    std::shared_future<QImage> bild;
+    if (b.datei) {
+        const auto stelle = std::size_t(std::find(std::begin(Tafel::rahmen), std::end(Tafel::rahmen), &b) - Tafel::rahmen);
+        bild = std::async(std::launch::deferred, [bilder, stelle] { return bilder.get()[stelle]; }).share();
+    }
     return Gestaltung::platziere(fenster, b.kasten, new Bildfeld(nullptr, bild));
 }
 
@@ -61,30 +84,31 @@ Verbrauch::Verbrauch()
     setWindowTitle(QString::fromUtf8(Tafel::fenster.titel));
     setBackgroundRole(QPalette::Button);
 
+    const auto bilder = rahmenBilder();
     // Created in the focus order of the design; labels hold their places in
     // it without ever taking the focus.
     txtKMalt = eingabe(*this, Tafel::txtKMalt);
     txtKMneu = eingabe(*this, Tafel::txtKMneu);
     txtLiter = eingabe(*this, Tafel::txtLiter);
     txtPreis = eingabe(*this, Tafel::txtPreis);
-    Picture1 = bildfeld(*this, Tafel::Picture1);
-    Picture2 = bildfeld(*this, Tafel::Picture2);
-    Picture3 = bildfeld(*this, Tafel::Picture3);
-    Picture4 = bildfeld(*this, Tafel::Picture4);
-    Picture5 = bildfeld(*this, Tafel::Picture5);
-    Picture6 = bildfeld(*this, Tafel::Picture6);
-    Picture7 = bildfeld(*this, Tafel::Picture7);
-    Picture8 = bildfeld(*this, Tafel::Picture8);
-    Picture9 = bildfeld(*this, Tafel::Picture9);
-    Picture10 = bildfeld(*this, Tafel::Picture10);
-    Picture11 = bildfeld(*this, Tafel::Picture11);
-    Picture12 = bildfeld(*this, Tafel::Picture12);
-    Picture13 = bildfeld(*this, Tafel::Picture13);
-    Picture14 = bildfeld(*this, Tafel::Picture14);
-    Picture16 = bildfeld(*this, Tafel::Picture16);
-    Picture17 = bildfeld(*this, Tafel::Picture17);
-    Picture18 = bildfeld(*this, Tafel::Picture18);
-    Picture19 = bildfeld(*this, Tafel::Picture19);
+    Picture1 = bildfeld(*this, Tafel::Picture1, bilder);
+    Picture2 = bildfeld(*this, Tafel::Picture2, bilder);
+    Picture3 = bildfeld(*this, Tafel::Picture3, bilder);
+    Picture4 = bildfeld(*this, Tafel::Picture4, bilder);
+    Picture5 = bildfeld(*this, Tafel::Picture5, bilder);
+    Picture6 = bildfeld(*this, Tafel::Picture6, bilder);
+    Picture7 = bildfeld(*this, Tafel::Picture7, bilder);
+    Picture8 = bildfeld(*this, Tafel::Picture8, bilder);
+    Picture9 = bildfeld(*this, Tafel::Picture9, bilder);
+    Picture10 = bildfeld(*this, Tafel::Picture10, bilder);
+    Picture11 = bildfeld(*this, Tafel::Picture11, bilder);
+    Picture12 = bildfeld(*this, Tafel::Picture12, bilder);
+    Picture13 = bildfeld(*this, Tafel::Picture13, bilder);
+    Picture14 = bildfeld(*this, Tafel::Picture14, bilder);
+    Picture16 = bildfeld(*this, Tafel::Picture16, bilder);
+    Picture17 = bildfeld(*this, Tafel::Picture17, bilder);
+    Picture18 = bildfeld(*this, Tafel::Picture18, bilder);
+    Picture19 = bildfeld(*this, Tafel::Picture19, bilder);
     Label1 = Gestaltung::bezeichnung(*Picture7, Tafel::Label1);
     Label2 = Gestaltung::bezeichnung(*this, Tafel::Label2);
     Label3 = Gestaltung::bezeichnung(*this, Tafel::Label3);
@@ -100,7 +124,7 @@ Verbrauch::Verbrauch()
     cmdWeiter = Gestaltung::knopf(*this, Tafel::cmdWeiter);
     cmdOptionen = Gestaltung::knopf(*this, Tafel::cmdOptionen);
     cmdinfo = Gestaltung::knopf(*this, Tafel::cmdinfo);
-    Picture15 = bildfeld(*this, Tafel::Picture15);
+    Picture15 = bildfeld(*this, Tafel::Picture15, bilder);
 
     Gestaltung::anTextAnpassen(*Label2);
     lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
