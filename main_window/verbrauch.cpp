@@ -8,7 +8,6 @@
 #include "main_window/verbrauch_entwurf.h"
 #include "options_window/optionen.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
