@@ -17,6 +17,13 @@ Bildfeld::Bildfeld(HWND eltern, const Entwurf::Steuerelement& kasten, const char
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
 }
 
+Bildfeld::~Bildfeld()
+{
+    // Its window may be gone already, with the window it lies in.
+    if (hwnd)
+        DestroyWindow(hwnd);
+}
+
 void Bildfeld::malen(HDC dc) const
 {
     // The client area is the inner area; drawing is clipped to it.
@@ -26,10 +33,14 @@ void Bildfeld::malen(HDC dc) const
 
 LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
 {
-    const auto* feld = reinterpret_cast<const Bildfeld*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
-    if (!feld)  // still being made
+    auto* feld = reinterpret_cast<Bildfeld*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
+    if (!feld)  // still being made, or gone
         return DefWindowProcW(fenster, n, w, l);
     switch (n) {
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(fenster, GWLP_USERDATA, 0);
+        feld->hwnd = nullptr;
+        return DefWindowProcW(fenster, n, w, l);
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(fenster, &ps);

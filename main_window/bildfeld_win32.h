@@ -17,6 +17,7 @@ public:
     Bildfeld(HWND eltern, const Entwurf::Steuerelement& kasten, const char* datei = nullptr);
     Bildfeld(const Bildfeld&) = delete;
     Bildfeld& operator=(const Bildfeld&) = delete;
+    ~Bildfeld();
 
     HWND hwnd;
 
