@@ -6,7 +6,6 @@
 #include "main_window/verbrauch_win32.h"
 #include "options_window/optionen_entwurf.h"
 
-
 namespace Tafel = OptionenEntwurf;
 using Gestaltung::breit;
 
@@ -33,6 +32,8 @@ Optionen::Optionen()
     // area in the application-workspace colour and never holds a document.
     tafel = std::make_unique<Bildfeld>(hwnd, Tafel::Picture1);
     Picture1 = tafel.get();
+    // So the dialog keyboard handling finds the options inside it: the arrow
+    // keys move between them.
     SetWindowLongW(Picture1->hwnd, GWL_EXSTYLE, GetWindowLongW(Picture1->hwnd, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CLIENTCREATESTRUCT mdi{nullptr, 1000};
     mdiClient = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, innen.cx,
