@@ -3,9 +3,9 @@
 #include "about_window/frmabout_win32.h"
 #include "app/anwendung_win32.h"
 #include "app/gestaltung_win32.h"
+#include "app/resource_ids.h"
 #include "main_window/verbrauch_entwurf.h"
 #include "options_window/optionen_win32.h"
-#include "app/resource_ids.h"
 
 #include <commctrl.h>
 
@@ -35,13 +35,14 @@ Verbrauch::Verbrauch()
         if (b->datei)
             bilder.push_back(b->datei);
     Gestaltung::bilderVorladen(bilder);
-    // The petrol pump, at the sizes Windows asks for.
+    // The petrol pump, at the sizes Windows asks for; shared, so a later
+    // main window loads no second copy.
     const HINSTANCE programm = Anwendung::instanz();
     Fenster::klasseAnmelden(klasse, COLOR_BTNFACE,
                             HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0)),
+                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED)),
                             HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
     // Sizable frame with title bar, system menu and close box, and neither a
     // minimise nor a maximise box; owned by the hidden owner, so it has no
     // button in the task bar.
