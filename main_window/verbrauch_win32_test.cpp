@@ -131,15 +131,7 @@ TEST_F(VerbrauchWin32, jedesSteuerelementWieEntworfen)
 {
     for (const Zeile& z : zeilen) {
         SCOPED_TRACE(z.name);
-        HWND s = steuerelement(z.name);
-        EXPECT_EQ(text(s), z.text);
-        EXPECT_EQ(lage(s), z.lage);
-        const Schrift f = schrift(s);
-        EXPECT_EQ(f.name, L"MS Sans Serif");
-        EXPECT_EQ(f.pixelgroesse, z.pixelgroesse);
-        EXPECT_EQ(f.fett, z.fett);
-        EXPECT_FALSE(f.unterstrichen);
-        EXPECT_EQ(tooltip(w->tooltips, s), z.tooltip);
+        wieEntworfen(steuerelement(z.name), z.text, z.lage, z.pixelgroesse, z.fett, w->tooltips, z.tooltip);
     }
 }
 

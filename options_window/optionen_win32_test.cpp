@@ -218,11 +218,7 @@ TEST_F(OptionenWin32, steuerelementeInDerTafel)
         HWND s = o.*z.s;
         SCOPED_TRACE(Gestaltung::utf8(text(s)));
         EXPECT_EQ(GetParent(s), o.Picture1->hwnd);
-        EXPECT_EQ(text(s), z.text);
-        EXPECT_EQ(lage(s), z.lage);
-        EXPECT_EQ(schrift(s).pixelgroesse, z.pixelgroesse);
-        EXPECT_EQ(schrift(s).fett, z.fett);
-        EXPECT_EQ(tooltip(o.tooltips, s), z.tooltip);
+        wieEntworfen(s, z.text, z.lage, z.pixelgroesse, z.fett, o.tooltips, z.tooltip);
     }
     for (HWND option : {o.Option1, o.Option2})
         EXPECT_EQ(GetWindowLongW(option, GWL_STYLE) & BS_TYPEMASK, BS_AUTORADIOBUTTON);

@@ -215,6 +215,21 @@ bool waehrendModal(const std::function<void()>& oeffnen, const std::function<boo
     return modalGesehen && !offen();
 }
 
+void wieEntworfen(HWND s, const wchar_t* text, const RECT& lage, int pixelgroesse, bool fett, HWND tooltips,
+                  const wchar_t* tooltip)
+{
+    if (text)
+        EXPECT_EQ(Testumgebung::text(s), text);
+    if (!IsRectEmpty(&lage))
+        EXPECT_EQ(Testumgebung::lage(s), lage);
+    const Schrift f = schrift(s);
+    EXPECT_EQ(f.name, L"MS Sans Serif");
+    EXPECT_EQ(f.pixelgroesse, pixelgroesse);
+    EXPECT_EQ(f.fett, fett);
+    EXPECT_FALSE(f.unterstrichen);
+    EXPECT_EQ(Testumgebung::tooltip(tooltips, s), tooltip);
+}
+
 void Fenstertest::SetUp()
 {
     w = &Fenster::instanz<Verbrauch>();

@@ -56,6 +56,12 @@ Schrift schrift(HWND steuerelement);
 // The tooltip a tooltip window shows for a control; empty if none.
 std::wstring tooltip(HWND tooltips, HWND steuerelement);
 
+// Checks that a control shows the designed text (null: not checked) at the
+// designed rectangle in its parent (empty: anywhere), in "MS Sans Serif" of
+// the designed size and weight, not underlined, with the designed tooltip.
+void wieEntworfen(HWND s, const wchar_t* text, const RECT& lage, int pixelgroesse, bool fett, HWND tooltips,
+                  const wchar_t* tooltip);
+
 // The pixels of a picture, 0x00RRGGBB, row by row from the top.
 struct Pixelbild {
     int breite = 0, hoehe = 0;
