@@ -1,12 +1,29 @@
 # Sourced by the scripts that need a window manager on the X server in
 # $DISPLAY: starts openbox unless one runs, stops it when the script ends.
+# A test that needs a window manager must not go on without one: it fails
+# here, with what openbox said, rather than later with a puzzling message.
+
+# True when the root window names a window manager's check window that
+# still exists (a killed manager can leave the root's property behind).
+fenstermanager_laeuft() {
+    local fenster
+    fenster=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*') || return 1
+    xprop -id "$fenster" _NET_WM_NAME >/dev/null 2>&1
+}
+
 fenstermanager() {
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    openbox --sm-disable >/dev/null 2>&1 &
+    fenstermanager_laeuft && return 0
+    FENSTERMANAGER_LOG=$(mktemp)
+    openbox --sm-disable >"$FENSTERMANAGER_LOG" 2>&1 &
     FENSTERMANAGER=$!
-    trap 'kill "$FENSTERMANAGER" 2>/dev/null || true' EXIT
-    for _ in $(seq 1 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    trap 'kill "$FENSTERMANAGER" 2>/dev/null || true; rm -f "$FENSTERMANAGER_LOG"' EXIT
+    # A loaded machine may take a while to start it.
+    for _ in $(seq 1 300); do
+        fenstermanager_laeuft && return 0
+        kill -0 "$FENSTERMANAGER" 2>/dev/null || break
         sleep 0.1
     done
+    echo "FAIL: no window manager on $DISPLAY; openbox said:" >&2
+    cat "$FENSTERMANAGER_LOG" >&2
+    return 1
 }

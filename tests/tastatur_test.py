@@ -26,9 +26,18 @@ def aktives_fenster():
     return xdotool("getactivewindow", "getwindowname")
 
 
-def erwarte_aktiv(titel, wann):
-    if not warte_auf(lambda: aktives_fenster() == titel):
-        fehler(f"{wann}: active window is {aktives_fenster()!r}, not {titel!r}")
+def fensterliste():
+    """What the window manager knows, for a failure message."""
+    verwalter = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_ACTIVE_WINDOW",
+                                "_NET_CLIENT_LIST"], capture_output=True, text=True).stdout
+    namen = xdotool("search", "--onlyvisible", "--name", ".")
+    namen = [xdotool("getwindowname", f) for f in namen.split()]
+    return f"{verwalter.strip()}; visible windows: {namen}"
+
+
+def erwarte_aktiv(titel, wann, sekunden=10):
+    if not warte_auf(lambda: aktives_fenster() == titel, sekunden):
+        fehler(f"{wann}: active window is {aktives_fenster()!r}, not {titel!r} ({fensterliste()})")
 
 
 def textfeld(name):
@@ -61,7 +70,8 @@ def main():
     try:
         # Straight after the start the window has the keyboard, with the
         # focus in the old reading, and still no task-bar button.
-        erwarte_aktiv(HAUPTFENSTER, "after the start")
+        # A cold start with the sanitizers on a loaded machine takes a while.
+        erwarte_aktiv(HAUPTFENSTER, "after the start", 30)
         zustand = subprocess.run(["xprop", "-id", xdotool("getactivewindow"), "_NET_WM_STATE"],
                                  capture_output=True, text=True).stdout
         if "_NET_WM_STATE_SKIP_TASKBAR" not in zustand:
