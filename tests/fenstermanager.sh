@@ -4,11 +4,14 @@
 # here, with what openbox said, rather than later with a puzzling message.
 
 # True when the root window names a window manager's check window that
-# still exists (a killed manager can leave the root's property behind).
+# still exists (a killed manager can leave the root's property behind), and
+# the manager has come far enough to publish its list of windows (openbox
+# names its check window before it loads its theme and settings).
 fenstermanager_laeuft() {
     local fenster
     fenster=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*') || return 1
-    xprop -id "$fenster" _NET_WM_NAME >/dev/null 2>&1
+    xprop -id "$fenster" _NET_WM_NAME >/dev/null 2>&1 &&
+        xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id'
 }
 
 fenstermanager() {
