@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./setup.sh
+source tests/xserver.sh
 
 installiere_fehlende "${PAKETE[@]}" "${TESTPAKETE[@]}" "${WINDOWSPAKETE[@]}"
 # The calculation's fuzzer is built with clang on its own; CTest runs it briefly.
@@ -14,9 +15,9 @@ cmake --build build/fuzz --parallel "$(nproc)"
 cmake --preset sanitizer -DZAPFKONTOR_FUZZER="$PWD/build/fuzz/rechnung_fuzz"
 cmake --build --preset sanitizer --parallel "$(nproc)"
 # The window tests run offscreen; the start-up test needs a real X server.
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset sanitizer --timeout 300 </dev/null
+xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset sanitizer --timeout 300 </dev/null
 
 # The native Windows program, cross-built, its tests under Wine.
 cmake --preset windows
 cmake --build --preset windows --parallel "$(nproc)"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows </dev/null
+xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset windows </dev/null

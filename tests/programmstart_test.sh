@@ -4,9 +4,8 @@
 # Usage: programmstart_test.sh PATH/TO/tankumat
 set -euo pipefail
 
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
+source "$(dirname "$0")/xserver.sh"
+eigener_xserver "$0" "$@"
 
 programm=$1
 titel='Tankumat Fenrold-Edition!'

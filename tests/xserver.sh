@@ -1,5 +1,17 @@
-# Sourced by the scripts that need a window manager on the X server in
-# $DISPLAY: starts openbox unless one runs, stops it when the script ends.
+# Sourced by the scripts that need an X server, and a window manager on it.
+
+# Xvfb as every script starts it. -noreset: by default the server resets
+# when its last client goes, and turns away a client that connects meanwhile
+# (a test's next program, straight after a short-lived xprop).
+XVFB_ARGUMENTE=(-a -s "-screen 0 1280x1024x24 -noreset")
+
+# Runs the command (the calling script again, as a rule) on an Xvfb of its
+# own where $DISPLAY names no X server.
+eigener_xserver() {
+    [ -n "${DISPLAY:-}" ] || exec xvfb-run "${XVFB_ARGUMENTE[@]}" "$@"
+}
+
+# Starts openbox unless a window manager runs, stops it when the script ends.
 # A test that needs a window manager must not go on without one: it fails
 # here, with what openbox said, rather than later with a puzzling message.
 
