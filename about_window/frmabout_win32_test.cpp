@@ -87,8 +87,9 @@ TEST_F(FrmAboutWin32, steuerelemente)
         HWND s = info.*z.s;
         SCOPED_TRACE(Gestaltung::utf8(text(s)));
         wieEntworfen(s, z.text, z.lage, z.pixelgroesse, z.fett, info.tooltips, z.tooltip);
-        if (s != info.cmdOK)
+        if (s != info.cmdOK) {
             EXPECT_EQ(textfarbe(info.hwnd, s), z.schwarz ? RGB(0, 0, 0) : GetSysColor(COLOR_BTNTEXT));
+        }
     }
     EXPECT_EQ(text(info.lblVersion), Gestaltung::breit(Version::versionsZeile));
     EXPECT_EQ(GetWindowLongW(info.cmdOK, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);

@@ -16,7 +16,7 @@ namespace {
 
 // The control's standard accessible object with another name. Every other
 // question goes to the standard object.
-class Benannt : public IAccessible {
+class Benannt final : public IAccessible {
 public:
     Benannt(IAccessible* standard, std::wstring name) : s(standard), n(std::move(name)) {}
 

@@ -218,10 +218,12 @@ bool waehrendModal(const std::function<void()>& oeffnen, const std::function<boo
 void wieEntworfen(HWND s, const wchar_t* text, const RECT& lage, int pixelgroesse, bool fett, HWND tooltips,
                   const wchar_t* tooltip)
 {
-    if (text)
+    if (text) {
         EXPECT_EQ(Testumgebung::text(s), text);
-    if (!IsRectEmpty(&lage))
+    }
+    if (!IsRectEmpty(&lage)) {
         EXPECT_EQ(Testumgebung::lage(s), lage);
+    }
     const Schrift f = schrift(s);
     EXPECT_EQ(f.name, L"MS Sans Serif");
     EXPECT_EQ(f.pixelgroesse, pixelgroesse);
