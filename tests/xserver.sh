@@ -11,10 +11,6 @@ eigener_xserver() {
     [ -n "${DISPLAY:-}" ] || exec xvfb-run "${XVFB_ARGUMENTE[@]}" "$@"
 }
 
-# Starts openbox unless a window manager runs, stops it when the script ends.
-# A test that needs a window manager must not go on without one: it fails
-# here, with what openbox said, rather than later with a puzzling message.
-
 # True when the root window names a window manager's check window that
 # still exists (a killed manager can leave the root's property behind), and
 # the manager has come far enough to publish its list of windows (openbox
@@ -26,6 +22,9 @@ fenstermanager_laeuft() {
         xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id'
 }
 
+# Starts openbox unless a window manager runs, stops it when the script ends.
+# A test that needs a window manager must not go on without one: it fails
+# here, with what openbox said, rather than later with a puzzling message.
 fenstermanager() {
     fenstermanager_laeuft && return 0
     FENSTERMANAGER_LOG=$(mktemp)
