@@ -52,9 +52,7 @@ TEST_F(FrmAboutWin32, rahmen)
 {
     frmAbout& info = allein();
     EXPECT_EQ(text(info.hwnd), L"Info ");
-    RECT innen{};
-    GetClientRect(info.hwnd, &innen);
-    EXPECT_EQ(innen, (RECT{0, 0, 382, 237}));
+    EXPECT_EQ(innen(info.hwnd), (RECT{0, 0, 382, 237}));
     const LONG stil = GetWindowLongW(info.hwnd, GWL_STYLE);
     EXPECT_EQ(stil & WS_CAPTION, WS_CAPTION);
     EXPECT_TRUE(stil & WS_SYSMENU);

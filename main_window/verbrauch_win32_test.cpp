@@ -61,9 +61,7 @@ protected:
 TEST_F(VerbrauchWin32, startzustand)
 {
     EXPECT_EQ(text(w->hwnd), L"Tankumat Fenrold-Edition!");
-    RECT innen{};
-    GetClientRect(w->hwnd, &innen);
-    EXPECT_EQ(innen, (RECT{0, 0, 681, 493}));
+    EXPECT_EQ(innen(w->hwnd), (RECT{0, 0, 681, 493}));
     EXPECT_EQ(w->Währung, "Euro");
     EXPECT_FALSE(weiterSichtbar());
     EXPECT_EQ(text(w->lblAusgabe), L"");
@@ -269,9 +267,7 @@ TEST_F(VerbrauchWin32, verdecktesLabelUndTooltipsDesRahmens)
     EXPECT_EQ(GetParent(w->Label1), w->Picture7->hwnd);
     EXPECT_EQ(text(w->Label1), L"Label1");
     EXPECT_EQ(lage(w->Label1), (RECT{0, 80, 113, 81}));
-    RECT innen{};
-    GetClientRect(w->Picture7->hwnd, &innen);
-    EXPECT_EQ(innen.bottom, 77);  // the label lies below it
+    EXPECT_EQ(innen(w->Picture7->hwnd).bottom, 77);  // the label lies below it
     EXPECT_EQ(tooltip(w->tooltips, w->Picture15->hwnd), L"Schloss Wernigerode");
     EXPECT_NE(tooltip(w->tooltips, w->Picture19->hwnd), L"");
     EXPECT_EQ(tooltip(w->tooltips, w->Picture1->hwnd), L"");

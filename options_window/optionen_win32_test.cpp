@@ -228,9 +228,7 @@ TEST_F(OptionenWin32, fensterUndTafel)
 {
     Optionen& o = oeffnen();
     EXPECT_EQ(text(o.hwnd), L"Optionen");
-    RECT innen{};
-    GetClientRect(o.hwnd, &innen);
-    EXPECT_EQ(innen, (RECT{0, 0, 281, 129}));
+    EXPECT_EQ(innen(o.hwnd), (RECT{0, 0, 281, 129}));
     const LONG stil = GetWindowLongW(o.hwnd, GWL_STYLE);
     EXPECT_TRUE((stil & WS_MINIMIZEBOX) && (stil & WS_MAXIMIZEBOX) && (stil & WS_THICKFRAME) && (stil & WS_SYSMENU));
     // No icon of its own, and not the program's pump either.
@@ -240,16 +238,14 @@ TEST_F(OptionenWin32, fensterUndTafel)
     EXPECT_EQ(std::wstring(klasse), L"MDIClient");
     EXPECT_EQ(GetWindow(o.mdiClient, GW_CHILD), nullptr);
     EXPECT_EQ(lage(o.Picture1->hwnd), (RECT{0, 0, 281, 217}));
-    EXPECT_EQ(lage(o.mdiClient), innen);
+    EXPECT_EQ(lage(o.mdiClient), innen(o.hwnd));
     // Taller than the panel: the workspace shows below it. Narrower: the
     // panel follows the width, its height stays.
     SetWindowPos(o.hwnd, nullptr, 0, 0, 420, 340, SWP_NOMOVE | SWP_NOZORDER);
-    GetClientRect(o.hwnd, &innen);
-    EXPECT_EQ(lage(o.Picture1->hwnd), (RECT{0, 0, innen.right, 217}));
-    EXPECT_EQ(lage(o.mdiClient), innen);
+    EXPECT_EQ(lage(o.Picture1->hwnd), (RECT{0, 0, innen(o.hwnd).right, 217}));
+    EXPECT_EQ(lage(o.mdiClient), innen(o.hwnd));
     SetWindowPos(o.hwnd, nullptr, 0, 0, 160, 90, SWP_NOMOVE | SWP_NOZORDER);
-    GetClientRect(o.hwnd, &innen);
-    EXPECT_EQ(lage(o.Picture1->hwnd), (RECT{0, 0, innen.right, 217}));
+    EXPECT_EQ(lage(o.Picture1->hwnd), (RECT{0, 0, innen(o.hwnd).right, 217}));
 }
 
 TEST_F(OptionenWin32, tabReihenfolge)

@@ -115,6 +115,13 @@ RECT lage(HWND steuerelement)
     return r;
 }
 
+RECT innen(HWND fenster)
+{
+    RECT r{};
+    GetClientRect(fenster, &r);
+    return r;
+}
+
 std::wstring text(HWND fenster)
 {
     return Gestaltung::text(fenster);
@@ -167,8 +174,7 @@ Pixelbild ausDatei(const std::string& pfad)
 
 Pixelbild innenansicht(HWND fenster)
 {
-    RECT r{};
-    GetClientRect(fenster, &r);
+    const RECT r = innen(fenster);
     Pixelbild b;
     b.breite = r.right;
     b.hoehe = r.bottom;

@@ -43,6 +43,8 @@ Meldung beantworteMeldung(const std::function<void()>& aktion);
 
 // A control's rectangle in the client area of its parent.
 RECT lage(HWND steuerelement);
+// A window's client area, from 0, 0.
+RECT innen(HWND fenster);
 std::wstring text(HWND fenster);
 
 struct Schrift {
