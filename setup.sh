@@ -7,9 +7,9 @@ PAKETE=(
     fonts-liberation2 qt6-translations-l10n
 )
 TESTPAKETE=(
-    xvfb xauth x11-utils clang libclang-rt-14-dev
+    xvfb xauth x11-utils clang clang-format libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev file
-    dbus at-spi2-core python3 python3-pyatspi openbox xdotool
+    dbus at-spi2-core python3 python3-pyatspi openbox xdotool git
 )
 # The Windows program: the cross compiler, GoogleTest's sources, and Wine with
 # the X extensions and fonts it draws with (its recommendations, named here so

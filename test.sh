@@ -9,6 +9,16 @@ source ./setup.sh
 source tests/xserver.sh
 
 installiere_fehlende "${PAKETE[@]}" "${TESTPAKETE[@]}" "${WINDOWSPAKETE[@]}"
+
+# One style for every C++ file, as .clang-format describes it.
+unformatiert=()
+while IFS= read -r -d '' datei; do
+    clang-format --dry-run --Werror "$datei" 2>/dev/null || unformatiert+=("$datei")
+done < <(git ls-files -z --cached --others --exclude-standard '*.cpp' '*.h')
+if [ ${#unformatiert[@]} -gt 0 ]; then
+    echo "Not formatted as .clang-format says (clang-format -i FILE): ${unformatiert[*]}" >&2
+    exit 1
+fi
 # The calculation's fuzzer is built with clang on its own; CTest runs it briefly.
 CXX=clang++ cmake -S calculation/fuzz -B build/fuzz
 cmake --build build/fuzz --parallel "$(nproc)"

@@ -1,7 +1,7 @@
 #include "about_window/frmabout.h"
 
-#include "app/fenster.h"
 #include "about_window/frmabout_entwurf.h"
+#include "app/fenster.h"
 #include "app/gestaltung.h"
 
 #include <QLabel>
@@ -24,8 +24,9 @@ void schwarz(QLabel& bezeichnung)
 }  // namespace
 
 frmAbout::frmAbout()
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(nullptr,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                  Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(Tafel::fenster.titel));
@@ -36,12 +37,12 @@ frmAbout::frmAbout()
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.
+    for (const Linie* l : Tafel::linien)
+        linie(*l);
     cmdOK = Gestaltung::knopf(*this, Tafel::cmdOK);
     Label1 = Gestaltung::bezeichnung(*this, Tafel::Label1);
-    linie(1, Tafel::Line1_1);
     lblDescription = Gestaltung::bezeichnung(*this, Tafel::lblDescription);
     lblTitle = Gestaltung::bezeichnung(*this, Tafel::lblTitle);
-    linie(0, Tafel::Line1_0);
     lblVersion = Gestaltung::bezeichnung(*this, Tafel::lblVersion);
     lblDisclaimer = Gestaltung::bezeichnung(*this, Tafel::lblDisclaimer);
 
@@ -69,10 +70,10 @@ void frmAbout::cmdOK_Click()
     accept();
 }
 
-void frmAbout::linie(int index, const Linie& entwurf)
+void frmAbout::linie(const Linie& entwurf)
 {
-    Line1[std::size_t(index)] = entwurf;
-    linienFolge[std::size_t(linienErstellt++)] = index;
+    Line1[std::size_t(entwurf.index)] = entwurf;
+    linienFolge[std::size_t(linienErstellt++)] = entwurf.index;
 }
 
 void frmAbout::paintEvent(QPaintEvent*)

@@ -41,7 +41,7 @@ protected:
     void done(int ergebnis) override;
 
 private:
-    void linie(int index, const Linie& entwurf);
+    void linie(const Linie& entwurf);
 
     QImage glocke;
     // Indices into Line1 in the order the window creates them: a later line

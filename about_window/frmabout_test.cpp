@@ -1,65 +1,23 @@
 #include "about_window/frmabout.h"
 #include "main_window/verbrauch.h"
-#include "options_window/optionen.h"
 #include "testumgebung.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QWindow>
 #include <QtEndian>
-
-#include <functional>
 
 namespace {
 
 constexpr auto beschreibung = "Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen und gibt die "
                               "Kosten auf 100 Kilometer bezogen an.";
 
-// Input as the window system delivers it, so that a window blocked by a
-// modal one drops it as it would drop the user's.
-void klicke(QWidget& ziel)
-{
-    QWidget* fenster = ziel.window();
-    QTest::mouseClick(fenster->windowHandle(), Qt::LeftButton, {}, ziel.mapTo(fenster, ziel.rect().center()));
-}
-
 }  // namespace
-
-using Testumgebung::fokus;
 
 class FrmAboutTest : public Testumgebung::Fenstertest {
     Q_OBJECT
-
-    // Runs `oeffnen`, which opens the About window and waits in it; once the
-    // window is up and active, `imFenster` runs inside its modal loop and
-    // must close it. True when the window appeared and is gone again.
-    template <class Oeffnen, class ImFenster>
-    bool waehrendInfo(Oeffnen&& oeffnen, ImFenster&& imFenster)
-    {
-        bool erschienen = false;
-        QTimer warten;
-        warten.setInterval(10);
-        connect(&warten, &QTimer::timeout, this, [&] {
-            auto* info = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            if (!info || QApplication::activeWindow() != info)
-                return;
-            warten.stop();
-            erschienen = true;
-            imFenster(*info);
-        });
-        warten.start();
-        oeffnen();
-        return QTest::qWaitFor([&] { return erschienen && !Fenster::istGeladen<frmAbout>(); }, 5000);
-    }
-
-    bool ueberInfo(const std::function<void(frmAbout&)>& imFenster)
-    {
-        return waehrendInfo([&] { QTest::mouseClick(w->cmdinfo, Qt::LeftButton); }, imFenster);
-    }
 
     // A system text colour of its own shows which labels follow it.
     void systemtextRot()
@@ -181,8 +139,8 @@ private slots:
         for (QLabel* l : info.findChildren<QLabel*>()) {
             const QFontMetrics fm(l->font());
             const QRect noetig = l == info.lblDescription
-                                     ? fm.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text())
-                                     : QRect(0, 0, fm.horizontalAdvance(l->text()), fm.lineSpacing() - fm.leading());
+                ? fm.boundingRect(QRect(0, 0, l->width(), 1000), Qt::TextWordWrap, l->text())
+                : QRect(0, 0, fm.horizontalAdvance(l->text()), fm.lineSpacing() - fm.leading());
             QVERIFY2(noetig.width() <= l->width(), qPrintable(l->objectName()));
             QVERIFY2(noetig.height() <= l->height(), qPrintable(l->objectName()));
         }
@@ -217,9 +175,9 @@ private slots:
         QFETCH(QString, farbe);
         frmAbout& info = zeigeAllein();
         const QImage bild = info.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QColor erwartet = farbe == QStringLiteral("grau")   ? QColor(128, 128, 128)
-                                : farbe == QStringLiteral("weiß") ? QColor(Qt::white)
-                                                                  : QApplication::palette().color(QPalette::Button);
+        const QColor erwartet = farbe == QStringLiteral("grau") ? QColor(128, 128, 128)
+            : farbe == QStringLiteral("weiß")                   ? QColor(Qt::white)
+                                                                : QApplication::palette().color(QPalette::Button);
         QCOMPARE(bild.pixelColor(punkt), erwartet);
     }
 
@@ -262,104 +220,6 @@ private slots:
             QCOMPARE(bild.pixelColor(ecke), QColor(Qt::white));
         const QColor kuppel = bild.pixelColor(24, 24);
         QVERIFY2(kuppel.red() > kuppel.blue() + 80 && kuppel.green() > kuppel.blue() + 40, qPrintable(kuppel.name()));
-    }
-
-    // --- opening and closing from the main window ---------------------------
-
-    void schliessen_data()
-    {
-        QTest::addColumn<bool>("zugriffstaste");
-        QTest::addColumn<QString>("wie");
-        QTest::newRow("OK geklickt") << false << "OK";
-        QTest::newRow("Leertaste auf OK") << false << "Leertaste";
-        QTest::newRow("Enter") << false << "Enter";
-        QTest::newRow("Escape") << false << "Escape";
-        QTest::newRow("Schließknopf") << false << "Rahmen";
-        QTest::newRow("Alt+N, dann Escape") << true << "Escape";
-    }
-
-    void schliessen()
-    {
-        QFETCH(bool, zugriffstaste);
-        QFETCH(QString, wie);
-        w->txtPreis->setFocus();
-        auto oeffnen = [&] {
-            if (zugriffstaste)
-                QTest::keyClick(w->txtPreis, Qt::Key_N, Qt::AltModifier);
-            else
-                QTest::mouseClick(w->cmdinfo, Qt::LeftButton);
-        };
-        QPointer<frmAbout> gezeigt;
-        QString fokusImFenster;
-        const bool geschlossen = waehrendInfo(oeffnen, [&](frmAbout& info) {
-            gezeigt = &info;
-            fokusImFenster = fokus();
-            QCOMPARE(info.parentWidget(), w);
-            if (wie == QLatin1String("OK"))
-                QTest::mouseClick(info.cmdOK, Qt::LeftButton);
-            else if (wie == QLatin1String("Leertaste"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-            else if (wie == QLatin1String("Enter"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            else if (wie == QLatin1String("Escape"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            else
-                info.windowHandle()->close();  // as the window manager's close button does
-        });
-        QVERIFY(geschlossen);
-        QCOMPARE(fokusImFenster, QStringLiteral("cmdOK"));
-        QTRY_VERIFY(gezeigt.isNull());
-        QTRY_COMPARE(fokus(), QStringLiteral("txtKMalt"));
-        QCOMPARE(QApplication::activeWindow(), w);
-    }
-
-    void festeTexteBeiJedemOeffnen()
-    {
-        const QStringList entwurf{QStringLiteral("Info "), QStringLiteral("Tankumat"), QString::fromUtf8(Version::versionsZeile),
-                                  QString::fromUtf8(beschreibung), QStringLiteral("Freeware"), QStringLiteral("OK")};
-        for (int mal = 1; mal <= 2; ++mal) {
-            QStringList gezeigt;
-            QVERIFY(ueberInfo([&](frmAbout& info) {
-                gezeigt << info.windowTitle() << info.lblTitle->text() << info.lblVersion->text()
-                        << info.lblDescription->text() << info.lblDisclaimer->text() << info.cmdOK->text();
-                // What one opening changes must not show in the next.
-                info.lblTitle->setText(QStringLiteral("geändert"));
-                info.Label1->setText(QStringLiteral("geändert"));
-                info.cmdOK->click();
-            }));
-            QCOMPARE(gezeigt, entwurf);
-        }
-    }
-
-    void andereFensterNehmenNichtsAn()
-    {
-        // The options window, open beside the main window, is blocked as well.
-        w->cmdOptionen->click();
-        Optionen& optionen = Fenster::instanz<Optionen>();
-        QVERIFY(QTest::qWaitForWindowExposed(&optionen));
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-
-        QVERIFY(ueberInfo([&](frmAbout& info) {
-            klicke(*w->Berechnen);
-            klicke(*optionen.Option2);
-            QTest::keyClick(w->windowHandle(), Qt::Key_9);
-            QTest::keyClick(w->windowHandle(), Qt::Key_N, Qt::AltModifier);
-            QTest::qWait(200);  // an access key would press its button by now
-            QCOMPARE(QApplication::activeModalWidget(), &info);
-            info.cmdOK->click();
-        }));
-        QVERIFY(w->lblAusgabe->text().isEmpty());
-        QCOMPARE(w->Währung, QStringLiteral("Euro"));
-        QVERIFY(!optionen.Option2->isChecked());
-        QCOMPARE(w->txtKMalt->text(), QStringLiteral("8211"));
-        QVERIFY(!Fenster::istGeladen<frmAbout>());
-
-        // The same clicks reach both windows once the About window is gone.
-        klicke(*w->Berechnen);
-        QVERIFY(!w->lblAusgabe->text().isEmpty());
-        klicke(*optionen.Option2);
-        QCOMPARE(w->Währung, QStringLiteral("DM"));
     }
 };
 

@@ -40,25 +40,24 @@ frmAbout::frmAbout()
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.
+    for (const Linie* l : Tafel::linien)
+        linie(*l);
     cmdOK = Gestaltung::knopf(hwnd, Tafel::cmdOK, true);
     Label1 = Gestaltung::bezeichnung(hwnd, Tafel::Label1);
-    linie(1, Tafel::Line1_1);
     lblDescription = Gestaltung::bezeichnung(hwnd, Tafel::lblDescription);
     lblTitle = Gestaltung::bezeichnung(hwnd, Tafel::lblTitle);
-    linie(0, Tafel::Line1_0);
     lblVersion = Gestaltung::bezeichnung(hwnd, Tafel::lblVersion);
-    lblDisclaimer = Gestaltung::steuerelement(hwnd, Tafel::lblDisclaimer, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
+    lblDisclaimer = Gestaltung::bezeichnung(hwnd, Tafel::lblDisclaimer);
 
     Gestaltung::anTextAnpassen(lblDisclaimer);
     tooltips = Gestaltung::tooltips(hwnd);
-    Gestaltung::tooltip(tooltips, lblDisclaimer, Tafel::lblDisclaimer.tooltip);
     glocke = Gestaltung::bild(Tafel::glocke);
 }
 
-void frmAbout::linie(int index, const Linie& entwurf)
+void frmAbout::linie(const Linie& entwurf)
 {
-    Line1[std::size_t(index)] = entwurf;
-    linienFolge[std::size_t(linienErstellt++)] = index;
+    Line1[std::size_t(entwurf.index)] = entwurf;
+    linienFolge[std::size_t(linienErstellt++)] = entwurf.index;
 }
 
 void frmAbout::cmdOK_Click()
@@ -128,8 +127,7 @@ LRESULT frmAbout::nachricht(UINT n, WPARAM w, LPARAM l)
         if ((HIWORD(w) == BN_CLICKED && HWND(l) == cmdOK) || LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL)
             cmdOK_Click();
         return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(GetDlgCtrlID(cmdOK), DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(GetDlgCtrlID(cmdOK), DC_HASDEFID);
     case WM_CTLCOLORSTATIC: {
         const HWND s = HWND(l);
         const LRESULT pinsel = Gestaltung::beschriftungsfarben(HDC(w));
@@ -152,10 +150,7 @@ LRESULT frmAbout::nachricht(UINT n, WPARAM w, LPARAM l)
         malen(HDC(w));
         return 0;
     }
-    case WM_CLOSE:
-        cmdOK_Click();
-        return 0;
-    default:
-        return Fenster::Basis::nachricht(n, w, l);
+    case WM_CLOSE: cmdOK_Click(); return 0;
+    default: return Fenster::Basis::nachricht(n, w, l);
     }
 }

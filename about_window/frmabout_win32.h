@@ -38,7 +38,7 @@ protected:
     LRESULT nachricht(UINT n, WPARAM w, LPARAM l) override;
 
 private:
-    void linie(int index, const Linie& entwurf);
+    void linie(const Linie& entwurf);
     void malen(HDC dc) const;
 
     HBITMAP glocke = nullptr;

@@ -27,12 +27,12 @@ protected:
 
     // "I&nfo" from the main window; `imFenster` runs while the window is up
     // and must close it.
-    bool ueberInfo(const std::function<void(frmAbout&)>& imFenster,
-                   const std::function<void()>& oeffnen = {})
+    bool ueberInfo(const std::function<void(frmAbout&)>& imFenster, const std::function<void()>& oeffnen = {})
     {
-        return waehrendModal(oeffnen ? oeffnen : [this] { SendMessageW(w->cmdinfo, BM_CLICK, 0, 0); },
-                             [] { return Fenster::istGeladen<frmAbout>() && IsWindowVisible(Fenster::instanz<frmAbout>().hwnd); },
-                             [&] { imFenster(Fenster::instanz<frmAbout>()); });
+        return waehrendModal(
+            oeffnen ? oeffnen : [this] { SendMessageW(w->cmdinfo, BM_CLICK, 0, 0); },
+            [] { return Fenster::istGeladen<frmAbout>() && IsWindowVisible(Fenster::instanz<frmAbout>().hwnd); },
+            [&] { imFenster(Fenster::instanz<frmAbout>()); });
     }
 
     // The colour a label's text is drawn in, as the window answers for it.
@@ -129,71 +129,5 @@ TEST_F(FrmAboutWin32, glockeUndLinien)
 }
 
 // ---- opening and closing from the main window ------------------------------------
-
-TEST_F(FrmAboutWin32, jedeArtZuSchliessen)
-{
-    const struct {
-        const char* wie;
-        bool zugriffstaste;
-        std::function<void(frmAbout&)> schliessen;
-    } faelle[] = {
-        {"OK geklickt", false, [](frmAbout& i) { SendMessageW(i.cmdOK, BM_CLICK, 0, 0); }},
-        {"Leertaste auf OK", false, [](frmAbout&) { taste(VK_SPACE); }},
-        {"Enter", false, [](frmAbout&) { taste(VK_RETURN); }},
-        {"Escape", false, [](frmAbout&) { taste(VK_ESCAPE); }},
-        {"Schließknopf", false, [](frmAbout& i) { PostMessageW(i.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"Alt+N, dann Escape", true, [](frmAbout&) { taste(VK_ESCAPE); }},
-    };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.wie);
-        w->fokus(w->txtPreis);
-        HWND fokusImFenster = nullptr, besitzer = nullptr;
-        const bool zu = ueberInfo(
-            [&](frmAbout& info) {
-                fokusImFenster = GetFocus() == info.cmdOK ? info.cmdOK : GetFocus();
-                besitzer = GetWindow(info.hwnd, GW_OWNER);
-                f.schliessen(info);
-            },
-            f.zugriffstaste ? std::function<void()>([] { alt(L'n'); }) : std::function<void()>());
-        EXPECT_TRUE(zu);
-        EXPECT_NE(fokusImFenster, nullptr);
-        EXPECT_EQ(besitzer, w->hwnd);
-        EXPECT_TRUE(warteBis([&] { return GetFocus() == w->txtKMalt; }));
-        EXPECT_EQ(GetForegroundWindow(), w->hwnd);
-    }
-}
-
-TEST_F(FrmAboutWin32, festeTexteBeiJedemOeffnen)
-{
-    for (int mal = 1; mal <= 2; ++mal) {
-        std::wstring titel;
-        EXPECT_TRUE(ueberInfo([&](frmAbout& info) {
-            titel = text(info.lblTitle);
-            // What one opening changes must not show in the next.
-            SetWindowTextW(info.lblTitle, L"geändert");
-            SendMessageW(info.cmdOK, BM_CLICK, 0, 0);
-        }));
-        EXPECT_EQ(titel, L"Tankumat");
-    }
-}
-
-TEST_F(FrmAboutWin32, andereFensterNehmenNichtsAn)
-{
-    // The options window, open beside the main window, is blocked as well.
-    SendMessageW(w->cmdOptionen, BM_CLICK, 0, 0);
-    Optionen& optionen = Fenster::instanz<Optionen>();
-    SetForegroundWindow(w->hwnd);
-    Anwendung::nachrichtenBearbeiten();
-    bool hauptGesperrt = false, optionenGesperrt = false;
-    EXPECT_TRUE(ueberInfo([&](frmAbout& info) {
-        hauptGesperrt = !IsWindowEnabled(w->hwnd);
-        optionenGesperrt = !IsWindowEnabled(optionen.hwnd);
-        SendMessageW(info.cmdOK, BM_CLICK, 0, 0);
-    }));
-    EXPECT_TRUE(hauptGesperrt);
-    EXPECT_TRUE(optionenGesperrt);
-    EXPECT_TRUE(IsWindowEnabled(w->hwnd));
-    EXPECT_TRUE(IsWindowEnabled(optionen.hwnd));
-}
 
 }  // namespace

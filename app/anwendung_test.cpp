@@ -28,8 +28,8 @@ private slots:
         // A platform theme's palette would give the windows other colours.
         const QPalette ist = QApplication::palette();
         const QPalette stil = QApplication::style()->standardPalette();
-        for (const auto rolle : {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::Base, QPalette::Text,
-                                 QPalette::Dark, QPalette::Light})
+        for (const auto rolle : {QPalette::Button, QPalette::ButtonText, QPalette::Window, QPalette::Base,
+                                 QPalette::Text, QPalette::Dark, QPalette::Light})
             for (const auto gruppe : {QPalette::Active, QPalette::Disabled})
                 QCOMPARE(ist.color(gruppe, rolle), stil.color(gruppe, rolle));
     }

@@ -56,8 +56,8 @@ HINSTANCE instanz()
 
 HWND besitzer()
 {
-    static HWND fenster = CreateWindowExW(0, L"TankumatBesitzer", L"", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
-                                          programm, nullptr);
+    static HWND fenster =
+        CreateWindowExW(0, L"TankumatBesitzer", L"", WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr, programm, nullptr);
     return fenster;
 }
 
@@ -87,8 +87,13 @@ void nachrichtenBearbeiten()
 {
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message != WM_QUIT)
-            bearbeite(m);
+        if (m.message == WM_QUIT) {
+            // The program is ending: that is for the loop that runs it, so
+            // the quit goes back to wait behind every other message.
+            PostQuitMessage(int(m.wParam));
+            return;
+        }
+        bearbeite(m);
     }
 }
 

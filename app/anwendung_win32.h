@@ -26,8 +26,8 @@ HWND besitzer();
 // Runs until the last window of the program is gone; the exit code.
 int nachrichtenschleife();
 
-// Handles the messages waiting now, as the loop would, and returns. For
-// tests, which drive the windows between their checks.
+// Handles the messages waiting now, as the loop would, and returns; a quit
+// stays waiting. For tests, which drive the windows between their checks.
 void nachrichtenBearbeiten();
 
 // Sends a message that arrives through the loop to the window it belongs to,

@@ -53,6 +53,15 @@ constexpr Schriftart schriftart(Schrift art)
     return {11, false, false};
 }
 
+// What a screen reader announces a control as, where the control's own kind
+// would say it wrong: a picture box is a window of its own to the toolkits,
+// which a screen reader calls a frame.
+enum class Rolle {
+    Eigene,  // what the toolkit's control is
+    Bild,    // a picture
+    Gruppe,  // a group of controls that belong together
+};
+
 // One row of a window's table of controls. Texts are UTF-8.
 struct Steuerelement {
     const char* name;
@@ -63,6 +72,10 @@ struct Steuerelement {
     // What a screen reader calls the control where its text does not say it
     // (a text box, a picture, an option whose caption lies out of sight).
     const char* vorleseName = nullptr;
+    // What a screen reader adds to the name; the tooltip where there is none.
+    const char* beschreibung = nullptr;
+    Rolle rolle = Rolle::Eigene;
+    bool sichtbar = true;
 };
 
 // A window's caption and the size of its client area.

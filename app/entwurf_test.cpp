@@ -6,11 +6,15 @@
 
 namespace Entwurf {
 
-void PrintTo(const Punkt& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
+void PrintTo(const Punkt& p, std::ostream* os)
+{
+    *os << "(" << p.x << ", " << p.y << ")";
+}
 
 namespace {
 
-TEST(Twips, fuenfzehnJePixelAufsNaechsteGerundet) {
+TEST(Twips, fuenfzehnJePixelAufsNaechsteGerundet)
+{
     EXPECT_EQ(pixel(10215), 681);
     EXPECT_EQ(pixel(7395), 493);
     EXPECT_EQ(pixel(15), 1);
@@ -19,7 +23,8 @@ TEST(Twips, fuenfzehnJePixelAufsNaechsteGerundet) {
     EXPECT_EQ(pixel(-8), -1);
 }
 
-TEST(Zentriert, woEsPasstSonstDieEckeAufDemBildschirm) {
+TEST(Zentriert, woEsPasstSonstDieEckeAufDemBildschirm)
+{
     const Rechteck frei{0, 0, 1280, 1024};
     EXPECT_EQ(zentriert(frei, 681, 493), (Punkt{299, 265}));
     // A task bar at the top moves the free area and the middle with it.
@@ -29,7 +34,8 @@ TEST(Zentriert, woEsPasstSonstDieEckeAufDemBildschirm) {
     EXPECT_EQ(zentriert({100, 50, 600, 400}, 700, 500), (Punkt{100, 50}));
 }
 
-TEST(NebenDemHauptfenster, rechtsLinksOderUnterDenKnoepfen) {
+TEST(NebenDemHauptfenster, rechtsLinksOderUnterDenKnoepfen)
+{
     const Rechteck frei{0, 0, 1280, 1024};
     // Room on the right.
     EXPECT_EQ(nebenDemHauptfenster(frei, {299, 240, 683, 520}, 290, 283, 160), (Punkt{990, 240}));

@@ -1,5 +1,7 @@
 #include "app/gestaltung.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QIcon>
@@ -44,6 +46,23 @@ protected:
     }
 };
 
+// The role a row gives a control, kept on the widget for the factory below.
+constexpr const char* rollenEigenschaft = "zapfkontorRolle";
+
+// Screen readers meet a picture box as a picture and the options panel as a
+// group, where Qt would make both a plain widget.
+QAccessibleInterface* mitRolle(const QString&, QObject* objekt)
+{
+    if (!objekt || !objekt->isWidgetType())
+        return nullptr;
+    const QVariant rolle = objekt->property(rollenEigenschaft);
+    if (!rolle.isValid())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(objekt),
+                                 Entwurf::Rolle(rolle.toInt()) == Entwurf::Rolle::Bild ? QAccessible::Graphic
+                                                                                       : QAccessible::Grouping);
+}
+
 }  // namespace
 
 QFont schrift(Schrift art)
@@ -66,16 +85,26 @@ void schriftenEinrichten()
 
 QWidget* platziere(QWidget& behaelter, const Steuerelement& e, QWidget* w)
 {
+    // First: Qt makes a control's accessible object once, when first asked.
+    if (e.rolle != Entwurf::Rolle::Eigene) {
+        static const bool angemeldet = (QAccessible::installFactory(mitRolle), true);
+        Q_UNUSED(angemeldet);
+        w->setProperty(rollenEigenschaft, int(e.rolle));
+    }
     w->setParent(&behaelter);
     w->setObjectName(QString::fromLatin1(e.name));
     // A container's positions count from inside its border (a picture box's
     // sunken frame); a window has none.
     w->setGeometry(pixel(e.lage).translated(behaelter.contentsRect().topLeft()));
     w->setFont(schrift(e.schrift));
+    w->setVisible(e.sichtbar);
     if (e.tooltip)
         w->setToolTip(QString::fromUtf8(e.tooltip));
     if (e.vorleseName)
         w->setAccessibleName(QString::fromUtf8(e.vorleseName));
+    // Without a description of its own, Qt describes a control by its tooltip.
+    if (e.beschreibung)
+        w->setAccessibleDescription(QString::fromUtf8(e.beschreibung));
     return w;
 }
 

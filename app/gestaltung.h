@@ -43,8 +43,9 @@ QFont schrift(Schrift art);
 // width it was designed for.
 void schriftenEinrichten();
 
-// Makes `w` a child of `behaelter` and gives it the row's name, place, font,
-// tooltip and name for screen readers; for controls of a window's own kind.
+// The one place where a row of a design table reaches a control: makes `w` a
+// child of `behaelter` with the row's name, place, font, visibility and
+// tooltip, and what a screen reader is told of it (name, description, role).
 QWidget* platziere(QWidget& behaelter, const Steuerelement& e, QWidget* w);
 
 template <class W>

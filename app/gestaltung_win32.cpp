@@ -1,5 +1,7 @@
 #include "app/gestaltung_win32.h"
 
+#include "app/vorlesen_win32.h"
+
 #include <commctrl.h>
 #include <wincodec.h>
 
@@ -63,6 +65,27 @@ std::wstring text(HWND fenster)
     return t;
 }
 
+namespace {
+
+constexpr const wchar_t* entwurfsEigenschaft = L"Zapfkontor.Entwurf";
+constexpr const wchar_t* tooltipEigenschaft = L"Zapfkontor.Tooltips";
+
+void tooltip(HWND steuerelement, const char* text)
+{
+    std::wstring t = breit(text);
+    TTTOOLINFOW info{};
+    // The size without the field comctl32 6 added: the program uses the
+    // classic controls.
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(steuerelement);
+    info.uId = UINT_PTR(steuerelement);
+    info.lpszText = t.data();
+    SendMessageW(tooltips(steuerelement), TTM_ADDTOOLW, 0, LPARAM(&info));
+}
+
+}  // namespace
+
 HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, DWORD stil, DWORD exStil)
 {
     // A container's positions count from inside its border; a window's
@@ -71,11 +94,23 @@ HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, D
     int id = 100;
     for (HWND kind = GetWindow(eltern, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT))
         ++id;
-    HWND s = CreateWindowExW(exStil, klasse, breit(e.text).c_str(), WS_CHILD | WS_VISIBLE | stil, r.left, r.top,
-                             r.right - r.left, r.bottom - r.top, eltern, reinterpret_cast<HMENU>(INT_PTR(id)),
-                             GetModuleHandleW(nullptr), nullptr);
+    // A label sees the mouse only when asked to, and its tooltip needs it.
+    if (e.tooltip && lstrcmpiW(klasse, L"STATIC") == 0)
+        stil |= SS_NOTIFY;
+    HWND s = CreateWindowExW(exStil, klasse, breit(e.text).c_str(), WS_CHILD | (e.sichtbar ? WS_VISIBLE : 0) | stil,
+                             r.left, r.top, r.right - r.left, r.bottom - r.top, eltern,
+                             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
+    SetPropW(s, entwurfsEigenschaft, HANDLE(&e));
     SendMessageW(s, WM_SETFONT, WPARAM(schrift(e.schrift)), FALSE);
+    if (e.tooltip)
+        tooltip(s, e.tooltip);
+    Vorlesen::anmelden(s, e);
     return s;
+}
+
+const Steuerelement* entwurf(HWND steuerelement)
+{
+    return static_cast<const Steuerelement*>(GetPropW(steuerelement, entwurfsEigenschaft));
 }
 
 HWND bezeichnung(HWND eltern, const Steuerelement& e)
@@ -99,23 +134,15 @@ HWND knopf(HWND eltern, const Steuerelement& e, bool standard)
 
 HWND tooltips(HWND fenster)
 {
-    return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, fenster, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
-}
-
-void tooltip(HWND tooltips, HWND steuerelement, const char* text)
-{
-    std::wstring t = breit(text);
-    TTTOOLINFOW info{};
-    // The size without the field comctl32 6 added: the program uses the
-    // classic controls.
-    info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = GetParent(steuerelement);
-    info.uId = UINT_PTR(steuerelement);
-    info.lpszText = t.data();
-    SendMessageW(tooltips, TTM_ADDTOOLW, 0, LPARAM(&info));
+    fenster = GetAncestor(fenster, GA_ROOT);
+    if (HANDLE t = GetPropW(fenster, tooltipEigenschaft))
+        return HWND(t);
+    // Owned by the window, it goes with it.
+    HWND t =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, fenster, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetPropW(fenster, tooltipEigenschaft, t);
+    return t;
 }
 
 void anTextAnpassen(HWND bezeichnung)

@@ -40,10 +40,15 @@ std::wstring breit(std::string_view utf8);
 std::string utf8(std::wstring_view breit);
 std::wstring text(HWND fenster);
 
-// A child control of `eltern` at the row's place (counted from the inside of
-// its border), with its font and text. Controls are made in the focus order
-// of the design: Tab follows the order of creation.
+// The one place where a row of a design table becomes a control: a child of
+// `eltern` with the row's name, place (counted from the inside of its
+// border), text, font, visibility and tooltip, and what a screen reader is
+// told of it (name, description, role). Controls are made in the focus
+// order of the design: Tab follows the order of creation.
 HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, DWORD stil, DWORD exStil = 0);
+
+// The row a control was made from; null for any other window.
+const Steuerelement* entwurf(HWND steuerelement);
 
 // A label: left-aligned, wrapping its caption, on the button face.
 HWND bezeichnung(HWND eltern, const Steuerelement& e);
@@ -53,9 +58,8 @@ HWND textfeld(HWND eltern, const Steuerelement& e, DWORD stil = ES_LEFT);
 // A command button; the access key is the "&" of its caption.
 HWND knopf(HWND eltern, const Steuerelement& e, bool standard = false);
 
-// The tooltip window of a top-level window, and a tooltip for one control.
+// The tooltip window of a top-level window, made with its first tooltip.
 HWND tooltips(HWND fenster);
-void tooltip(HWND tooltips, HWND steuerelement, const char* text);
 
 // Gives a label the size of its caption on one line, from its position.
 void anTextAnpassen(HWND bezeichnung);

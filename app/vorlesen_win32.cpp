@@ -14,11 +14,53 @@ namespace Vorlesen {
 
 namespace {
 
-// The control's standard accessible object with another name. Every other
-// question goes to the standard object.
+// What the design says of one control, and what the program changed since.
+struct Angaben {
+    const Entwurf::Steuerelement* e;
+    LONG rolle;  // ROLE_SYSTEM_...
+    std::wstring beschreibung;
+};
+
+// The role Windows gives each of the program's kinds of control; Wine's
+// standard objects call most of them a client area.
+LONG rolleVon(HWND steuerelement, Entwurf::Rolle entworfen)
+{
+    switch (entworfen) {
+    case Entwurf::Rolle::Bild: return ROLE_SYSTEM_GRAPHIC;
+    case Entwurf::Rolle::Gruppe: return ROLE_SYSTEM_GROUPING;
+    case Entwurf::Rolle::Eigene: break;
+    }
+    wchar_t klasse[32] = {};
+    GetClassNameW(steuerelement, klasse, 32);
+    const LONG stil = GetWindowLongW(steuerelement, GWL_STYLE);
+    if (lstrcmpiW(klasse, L"Edit") == 0)
+        return ROLE_SYSTEM_TEXT;
+    if (lstrcmpiW(klasse, L"Static") == 0)
+        return ROLE_SYSTEM_STATICTEXT;
+    if (lstrcmpiW(klasse, L"Button") == 0) {
+        const LONG art = stil & BS_TYPEMASK;
+        return art == BS_AUTORADIOBUTTON || art == BS_RADIOBUTTON ? ROLE_SYSTEM_RADIOBUTTON : ROLE_SYSTEM_PUSHBUTTON;
+    }
+    return ROLE_SYSTEM_CLIENT;
+}
+
+// Where a control keeps its Angaben, for the program to change them.
+constexpr const wchar_t* eigenschaft = L"Zapfkontor.Vorlesen";
+
+bool selbst(const VARIANT& kind)
+{
+    return kind.vt == VT_I4 && kind.lVal == CHILDID_SELF;
+}
+
+// The control's standard accessible object with the name, description and
+// role of its row. Every other question goes to the standard object.
 class Benannt final : public IAccessible {
 public:
-    Benannt(IAccessible* standard, std::wstring name) : s(standard), n(std::move(name)) {}
+    Benannt(IAccessible* standard, const Angaben& angaben)
+        : s(standard)
+        , a(angaben)
+    {
+    }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** objekt) override
     {
@@ -43,9 +85,26 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT kind, BSTR* name) override
     {
-        if (kind.vt != VT_I4 || kind.lVal != CHILDID_SELF)
+        if (!selbst(kind) || !a.e->vorleseName)
             return s->get_accName(kind, name);
-        *name = SysAllocString(n.c_str());
+        *name = SysAllocString(Gestaltung::breit(a.e->vorleseName).c_str());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT kind, BSTR* text) override
+    {
+        // As Qt does: the tooltip where the row gives no description.
+        const char* entworfen = a.e->beschreibung ? a.e->beschreibung : a.e->tooltip;
+        if (!selbst(kind) || (a.beschreibung.empty() && !entworfen))
+            return s->get_accDescription(kind, text);
+        *text = SysAllocString(a.beschreibung.empty() ? Gestaltung::breit(entworfen).c_str() : a.beschreibung.c_str());
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT kind, VARIANT* rolle) override
+    {
+        if (!selbst(kind))
+            return s->get_accRole(kind, rolle);
+        rolle->vt = VT_I4;
+        rolle->lVal = a.rolle;
         return S_OK;
     }
 
@@ -65,8 +124,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* a) override { return s->get_accChildCount(a); }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT a, IDispatch** b) override { return s->get_accChild(a, b); }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT a, BSTR* b) override { return s->get_accValue(a, b); }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT a, BSTR* b) override { return s->get_accDescription(a, b); }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT a, VARIANT* b) override { return s->get_accRole(a, b); }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT a, VARIANT* b) override { return s->get_accState(a, b); }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT a, BSTR* b) override { return s->get_accHelp(a, b); }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* a, VARIANT b, LONG* c) override
@@ -96,7 +153,8 @@ public:
 
 private:
     IAccessible* s;
-    std::wstring n;
+    // A copy: a screen reader may hold the object after the control is gone.
+    const Angaben a;
     ULONG zaehler = 1;
 };
 
@@ -106,14 +164,15 @@ LRESULT CALLBACK unterklasse(HWND fenster, UINT n, WPARAM w, LPARAM l, UINT_PTR,
         IAccessible* standard = nullptr;
         if (SUCCEEDED(CreateStdAccessibleObject(fenster, OBJID_CLIENT, IID_IAccessible,
                                                 reinterpret_cast<void**>(&standard)))) {
-            auto* benannt = new Benannt(standard, *reinterpret_cast<const std::wstring*>(daten));
+            auto* benannt = new Benannt(standard, *reinterpret_cast<const Angaben*>(daten));
             const LRESULT ergebnis = LresultFromObject(IID_IAccessible, w, benannt);
             benannt->Release();
             return ergebnis;
         }
     }
     if (n == WM_NCDESTROY) {
-        delete reinterpret_cast<std::wstring*>(daten);
+        RemovePropW(fenster, eigenschaft);
+        delete reinterpret_cast<Angaben*>(daten);
         RemoveWindowSubclass(fenster, unterklasse, 1);
     }
     return DefSubclassProc(fenster, n, w, l);
@@ -121,9 +180,20 @@ LRESULT CALLBACK unterklasse(HWND fenster, UINT n, WPARAM w, LPARAM l, UINT_PTR,
 
 }  // namespace
 
-void name(HWND steuerelement, const char* name)
+void anmelden(HWND steuerelement, const Entwurf::Steuerelement& e)
 {
-    SetWindowSubclass(steuerelement, unterklasse, 1, DWORD_PTR(new std::wstring(Gestaltung::breit(name))));
+    auto* angaben = new Angaben{&e, rolleVon(steuerelement, e.rolle), {}};
+    SetPropW(steuerelement, eigenschaft, angaben);
+    SetWindowSubclass(steuerelement, unterklasse, 1, DWORD_PTR(angaben));
+}
+
+void beschreibung(HWND steuerelement, std::string_view text)
+{
+    auto* angaben = static_cast<Angaben*>(GetPropW(steuerelement, eigenschaft));
+    if (!angaben)
+        return;
+    angaben->beschreibung = Gestaltung::breit(text);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, steuerelement, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace Vorlesen

@@ -1,13 +1,23 @@
-// Names for screen readers where a control's own caption does not say what it
-// is (an option button whose caption lies out of sight).
+// What assistive technology is told of a control: its standard accessible
+// object, with the name, description and role its design row gives where the
+// control's own kind would say nothing or the wrong thing (a text box, whose
+// label comes after it; a picture box, a window of its own to Windows).
 #pragma once
+
+#include "app/entwurf.h"
 
 #include <windows.h>
 
+#include <string_view>
+
 namespace Vorlesen {
 
-// From now on assistive technology reads `name` (UTF-8) as the control's
-// name; everything else it reads of the control stays the standard.
-void name(HWND steuerelement, const char* name);
+// From now on the control answers screen readers as its row says. The row
+// must outlive the control (design rows live as long as the program).
+void anmelden(HWND steuerelement, const Entwurf::Steuerelement& e);
+
+// A description that follows what the control shows (UTF-8), in place of the
+// row's; screen readers listening are told it changed.
+void beschreibung(HWND steuerelement, std::string_view text);
 
 }  // namespace Vorlesen

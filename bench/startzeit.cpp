@@ -57,9 +57,10 @@ std::optional<xcb_window_t> fensterVon(xcb_connection_t* x, xcb_window_t wurzel,
     std::optional<xcb_window_t> gefunden;
     const xcb_window_t* kinder = xcb_query_tree_children(baum);
     for (int i = 0; i < xcb_query_tree_children_length(baum) && !gefunden; ++i) {
-        auto* p = xcb_get_property_reply(x, xcb_get_property(x, 0, kinder[i], pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        auto* p =
+            xcb_get_property_reply(x, xcb_get_property(x, 0, kinder[i], pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
         const bool seins = p && xcb_get_property_value_length(p) == 4 &&
-                           *static_cast<const std::uint32_t*>(xcb_get_property_value(p)) == std::uint32_t(pid);
+            *static_cast<const std::uint32_t*>(xcb_get_property_value(p)) == std::uint32_t(pid);
         std::free(p);
         if (!seins)
             continue;
@@ -209,8 +210,8 @@ int main(int argc, char* argv[])
     // program under Wine within 1.20 of its own.
     std::printf("first complete paint:  program %.1f ms, floor %.1f ms, ratio %.2f (goal <= %.2f)\n", t[0], t[1],
                 t[0] / t[1], mitWine ? 1.2 : 1.1);
-    std::printf("peak resident memory:  program %.1f MiB, floor %.1f MiB, difference %+.1f MiB (target <= +8)\n",
-                m[0], m[1], m[0] - m[1]);
+    std::printf("peak resident memory:  program %.1f MiB, floor %.1f MiB, difference %+.1f MiB (target <= +8)\n", m[0],
+                m[1], m[0] - m[1]);
     xcb_disconnect(x);
     return 0;
 }

@@ -32,8 +32,8 @@ std::optional<double> wertVon(bool negativ, std::string_view ganz, std::string_v
         klar += bruch;
     }
     double wert = 0;
-    const auto [ende, fehler] = std::from_chars(klar.data(), klar.data() + klar.size(), wert,
-                                                std::chars_format::fixed);
+    const auto [ende, fehler] =
+        std::from_chars(klar.data(), klar.data() + klar.size(), wert, std::chars_format::fixed);
     // Too large as well as too small to be told from zero: both beyond a double.
     if (fehler != std::errc{} || ende != klar.data() + klar.size()) return std::nullopt;
     return wert;
@@ -54,9 +54,9 @@ std::optional<double> alsZahl(std::string_view text, const Zahlenformat& format)
     const std::string_view dezimal = format.dezimaltrennzeichen;
     // With both marks alike a text cannot tell them apart; reading the mark as
     // the decimal separator keeps "8,5" meaning eight and a half.
-    const std::string_view gruppe =
-        format.gruppierungszeichen == format.dezimaltrennzeichen ? std::string_view()
-                                                                  : format.gruppierungszeichen;
+    const std::string_view gruppe = format.gruppierungszeichen == format.dezimaltrennzeichen
+        ? std::string_view()
+        : format.gruppierungszeichen;
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ') ++pos;
 
@@ -94,8 +94,9 @@ double runden(double wert, int dezimalen) {
     // The exact decimal expansion: whether a value lies exactly halfway can be
     // read off its digits, with no binary approximation of 0.5 in between.
     char puffer[1 + 309 + 1 + alleDezimalen];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, wert,
-                                    std::chars_format::fixed, alleDezimalen).ptr;
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, alleDezimalen)
+            .ptr;
     std::string_view exakt(puffer, static_cast<std::size_t>(ende - puffer));
     const bool negativ = exakt.front() == '-';
     if (negativ) exakt.remove_prefix(1);
@@ -120,7 +121,8 @@ double runden(double wert, int dezimalen) {
     const std::size_t ganzLaenge = ziffern.size() - static_cast<std::size_t>(dezimalen);
     // Cannot fail: the rounded value is zero or within half a unit of the last
     // kept decimal of a double, which keeps it inside the range of doubles.
-    return *wertVon(negativ, std::string_view(ziffern).substr(0, ganzLaenge),
+    return *wertVon(negativ,
+                    std::string_view(ziffern).substr(0, ganzLaenge),
                     std::string_view(ziffern).substr(ganzLaenge));
 }
 
@@ -132,8 +134,8 @@ std::string alsText(double zahl, const Zahlenformat& format) {
     // The %g rules give exactly the wanted switch to exponent form (at 1E15 and
     // below 1E-4) and drop trailing zeros; inf and nan come out as they are.
     char puffer[32];
-    const auto ende = std::to_chars(puffer, puffer + sizeof puffer, zahl,
-                                    std::chars_format::general, 15).ptr;
+    const auto ende =
+        std::to_chars(puffer, puffer + sizeof puffer, zahl, std::chars_format::general, 15).ptr;
     std::string text;
     for (const char c : std::string_view(puffer, static_cast<std::size_t>(ende - puffer))) {
         if (c == '.')
@@ -149,7 +151,8 @@ std::string preisText(const Waehrung& waehrung, const Zahlenformat& format) {
 }
 
 Berechnung berechne(const Eingaben& eingaben, const Zahlenformat& format) {
-    const auto abbruch = [](std::string_view meldung, Feld fokus,
+    const auto abbruch = [](std::string_view meldung,
+                            Feld fokus,
                             std::optional<Kilometerstaende> staende = std::nullopt) {
         return Berechnung{Fehler{std::string(meldung), fokus}, staende};
     };

@@ -111,8 +111,9 @@ Berechnung berechne(const Eingaben& eingaben, const Zahlenformat& format);
 
 // The messages, exactly as the user reads them.
 namespace meldungen {
-inline constexpr std::string_view keineZahl = "      Bitte nur Zahlen Eingeben!";       // six blanks
-inline constexpr std::string_view keineZahlLiter = "       Bitte nur Zahlen Eingeben!";  // seven blanks
+inline constexpr std::string_view keineZahl = "      Bitte nur Zahlen Eingeben!";  // six blanks
+inline constexpr std::string_view keineZahlLiter =
+    "       Bitte nur Zahlen Eingeben!";  // seven blanks
 inline constexpr std::string_view eingabefehler = "              * Eingabefehler! * ";
 inline constexpr std::string_view fahrstreckeNull = "Die Fahrstrecke ist 0 Kilometer!";
 inline constexpr std::string_view kilometerstandZuGross = "Der Kilometerstand ist zu groß!";

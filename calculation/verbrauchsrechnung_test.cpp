@@ -17,7 +17,7 @@ const Zahlenformat arabisch{"\u066B", "\u066C"};
 
 // The messages letter by letter, blanks counted, as the user reads them.
 constexpr std::string_view keineZahl = "      Bitte nur Zahlen Eingeben!";        // six blanks
-constexpr std::string_view keineZahlLiter = "       Bitte nur Zahlen Eingeben!";   // seven blanks
+constexpr std::string_view keineZahlLiter = "       Bitte nur Zahlen Eingeben!";  // seven blanks
 constexpr std::string_view eingabefehler = "              * Eingabefehler! * ";   // fourteen, one
 constexpr std::string_view fahrstreckeNull = "Die Fahrstrecke ist 0 Kilometer!";
 constexpr std::string_view kilometerstandZuGross = "Der Kilometerstand ist zu groß!";
@@ -53,6 +53,8 @@ TEST_P(ZahlLesen, liefertDenNaechstenDoubleOderKeineZahl) {
     }
 }
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Gueltig, ZahlLesen,
     testing::Values(
@@ -76,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         ZahlFall{"halbwegsZurGeradenMantisse", "9007199254740993", deutsch, 9007199254740992.0},
         ZahlFall{"einsMit307Nullen", "1" + nullen307, deutsch, 1e307}),
     fallName<ZahlFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Ungueltig, ZahlLesen,
     testing::Values(
@@ -116,7 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
         ZahlFall{"kleinerAlsJederDouble", "0," + std::string(400, '0') + "1", deutsch,
                  std::nullopt}),
     fallName<ZahlFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AndereFormate, ZahlLesen,
     testing::Values(
@@ -131,8 +139,11 @@ INSTANTIATE_TEST_SUITE_P(
         ZahlFall{"gleicheZeichenZweiKommas", "1,2,3", gleicheZeichen, std::nullopt},
         ZahlFall{"arabischeTrennzeichen", "1\u066C" "234\u066B" "5", arabisch, 1234.5}),
     fallName<ZahlFall>);
+// clang-format on
 
 // A megabyte must neither take long nor fool the syntax check at its far end.
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     LangeTexte, ZahlLesen,
     testing::Values(
@@ -144,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         ZahlFall{"megabyteLeerzeichen",
                  std::string(1'000'000, ' ') + "5" + std::string(1'000'000, ' '), deutsch, 5}),
     fallName<ZahlFall>);
+// clang-format on
 
 // ---------------------------------------------------------------- runden
 
@@ -161,6 +173,8 @@ TEST_P(Runden, rundetHalbeZurGeradenNachDemExaktenWert) {
     EXPECT_EQ(runden(GetParam().wert, GetParam().dezimalen), GetParam().erwartet);
 }
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     GanzeZahlen, Runden,
     testing::Values(RundenFall{"halbeAbZurGeraden", 2.5, 0, 2},
@@ -175,7 +189,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RundenFall{"schonGanz", 754, 0, 754},
                     RundenFall{"jenseitsInt32", 4294967296.5, 0, 4294967296}),
     fallName<RundenFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Dezimalen, Runden,
     testing::Values(RundenFall{"exaktHalbAbZurGeraden", 0.125, 2, 0.12},
@@ -191,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RundenFall{"vieleDezimalen", 0.1, 20, 0.1},
                     RundenFall{"kleinsterDoubleTiefGerundet", 5e-324, 400, 5e-324}),
     fallName<RundenFall>);
+// clang-format on
 
 TEST(RundenNichtEndlich, gehtUnveraendertDurch) {
     EXPECT_EQ(runden(std::numeric_limits<double>::infinity(), 2),
@@ -216,6 +234,8 @@ TEST_P(KommazahlSchreiben, schreibtHoechstensFuenfzehnStellen) {
     EXPECT_EQ(alsText(GetParam().zahl, GetParam().format), GetParam().erwartet);
 }
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Festkomma, KommazahlSchreiben,
     testing::Values(TextFall{"zweiStellen", 7.29, deutsch, "7,29"},
@@ -233,7 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
                     TextFall{"englisch", 7.29, englisch, "7.29"},
                     TextFall{"mehrbyteDezimaltrenner", 7.29, arabisch, "7\u066B" "29"}),
     fallName<TextFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Exponent, KommazahlSchreiben,
     testing::Values(TextFall{"abEinsE15", 1e15, deutsch, "1E+15"},
@@ -245,6 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextFall{"kleinsterDouble", 5e-324, deutsch, "4,94065645841247E-324"},
                     TextFall{"englisch", 1.5e15, englisch, "1.5E+15"}),
     fallName<TextFall>);
+// clang-format on
 
 TEST(GanzzahlSchreiben, ziffernUndMinus) {
     const struct {
@@ -300,6 +324,8 @@ TEST_P(BerechnenFehler, meldetDenErstenFehlerMitFokus) {
     erwarteStaende(b.staende, fall.staende);
 }
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Reihenfolge, BerechnenFehler,
     testing::Values(
@@ -318,7 +344,10 @@ INSTANTIATE_TEST_SUITE_P(
         FehlerFall{"neuerStandMegabyteZiffern", "0", megabyteEinsen, "55", "0,88",
                    keineZahl, Feld::KMneu, std::nullopt}),
     fallName<FehlerFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Kilometerstaende, BerechnenFehler,
     testing::Values(
@@ -345,7 +374,10 @@ INSTANTIATE_TEST_SUITE_P(
                    fahrstreckeZuGross, Feld::KMneu,
                    std::pair{std::numeric_limits<std::int32_t>::min(), 0}}),
     fallName<FehlerFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Ergebnis, BerechnenFehler,
     testing::Values(
@@ -356,6 +388,7 @@ INSTANTIATE_TEST_SUITE_P(
         FehlerFall{"nurKostenUnendlich", "0", "1", "1" + std::string(306, '0'), "10",
                    ergebnisZuGross, Feld::Liter, std::pair{0, 1}}),
     fallName<FehlerFall>);
+// clang-format on
 
 struct ErgebnisFall {
     const char* name;
@@ -383,6 +416,8 @@ TEST_P(BerechnenErgebnis, liefertGerundeteWerte) {
     EXPECT_EQ(e.kosten, fall.kosten);
 }
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Beispiele, BerechnenErgebnis,
     testing::Values(
@@ -395,7 +430,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErgebnisFall{"leerzeichenUndPlus", " 8211 ", "+8965", "  55  ", "0,88 ", deutsch,
                      {8211, 8965}, 754, 7.29, 6.42}),
     fallName<ErgebnisFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rundung, BerechnenErgebnis,
     testing::Values(
@@ -415,7 +453,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErgebnisFall{"kostenAusUngerundetemVerbrauchHoherPreis", "0", "3", "1", "1000", deutsch,
                      {0, 3}, 3, 33.33, 33333.33}),
     fallName<ErgebnisFall>);
+// clang-format on
 
+// One case a line.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Grenzen, BerechnenErgebnis,
     testing::Values(
@@ -430,6 +471,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErgebnisFall{"standKnappUnterGrenze", "2147483547", "2147483647,4", "5", "1", deutsch,
                      {2147483547, 2147483647}, 100, 5, 5}),
     fallName<ErgebnisFall>);
+// clang-format on
 
 TEST(BerechnenSatz, vierZeilenMitZahlenUndWaehrung) {
     const struct {
@@ -438,16 +480,24 @@ TEST(BerechnenSatz, vierZeilenMitZahlenUndWaehrung) {
         Zahlenformat format;
         const char* satz;
     } faelle[] = {
-        {"euro", eingaben("8211", "8965", "55", "0,88", "Euro"), deutsch,
+        {"euro",
+         eingaben("8211", "8965", "55", "0,88", "Euro"),
+         deutsch,
          " Für die Fahrstrecke von \r\n754  Km wurden durchschnittlich \r\n7,29 Liter verbraucht! "
          "Die Kosten auf 100 \r\nKilometer betragen 6,42 Euro !"},
-        {"dm", eingaben("8211", "8965", "55", "1,76", "DM"), deutsch,
+        {"dm",
+         eingaben("8211", "8965", "55", "1,76", "DM"),
+         deutsch,
          " Für die Fahrstrecke von \r\n754  Km wurden durchschnittlich \r\n7,29 Liter verbraucht! "
          "Die Kosten auf 100 \r\nKilometer betragen 12,84 DM !"},
-        {"englisch", eingaben("8211", "8965", "55", "0.88", "Euro"), englisch,
+        {"englisch",
+         eingaben("8211", "8965", "55", "0.88", "Euro"),
+         englisch,
          " Für die Fahrstrecke von \r\n754  Km wurden durchschnittlich \r\n7.29 Liter verbraucht! "
          "Die Kosten auf 100 \r\nKilometer betragen 6.42 Euro !"},
-        {"negativeNullAlsNull", eingaben("0", "100", "-0,001", "1", "Euro"), deutsch,
+        {"negativeNullAlsNull",
+         eingaben("0", "100", "-0,001", "1", "Euro"),
+         deutsch,
          " Für die Fahrstrecke von \r\n100  Km wurden durchschnittlich \r\n0 Liter verbraucht! "
          "Die Kosten auf 100 \r\nKilometer betragen 0 Euro !"},
     };
@@ -469,7 +519,8 @@ TEST(Preise, inDenDeutschenKonventionenWieEntworfen) {
 
 TEST(Preise, lesenSichInJedenKonventionenAlsSieSelbst) {
     const Zahlenformat schweiz{".", "\u2019"};
-    for (const Zahlenformat& format : {deutsch, englisch, schweiz, geschuetztesLeerzeichen, arabisch}) {
+    for (const Zahlenformat& format :
+         {deutsch, englisch, schweiz, geschuetztesLeerzeichen, arabisch}) {
         for (const Waehrung& w : waehrungen) {
             SCOPED_TRACE(preisText(w, format));
             EXPECT_EQ(alsZahl(preisText(w, format), format), w.preis);

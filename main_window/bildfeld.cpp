@@ -9,7 +9,7 @@ Bildfeld::Bildfeld(QWidget* eltern, std::shared_future<QImage> bild)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 const QImage& Bildfeld::bild() const

@@ -66,7 +66,6 @@ LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
     case WM_DRAWITEM:
         // What its controls say is for the window.
         return SendMessageW(GetParent(fenster), n, w, l);
-    default:
-        return DefWindowProcW(fenster, n, w, l);
+    default: return DefWindowProcW(fenster, n, w, l);
     }
 }

@@ -30,12 +30,14 @@ namespace {
 // pixmap may not.
 std::shared_future<std::vector<QImage>> rahmenBilder()
 {
-    return std::async(std::launch::async, [] {
-               std::vector<QImage> bilder;
-               for (const Tafel::Bildkasten* b : Tafel::rahmen)
-                   bilder.push_back(b->datei ? QImage(QStringLiteral(":/") + QString::fromLatin1(b->datei)) : QImage());
-               return bilder;
-           })
+    return std::async(std::launch::async,
+                      [] {
+                          std::vector<QImage> bilder;
+                          for (const Tafel::Bildkasten* b : Tafel::rahmen)
+                              bilder.push_back(b->datei ? QImage(QStringLiteral(":/") + QString::fromLatin1(b->datei))
+                                                        : QImage());
+                          return bilder;
+                      })
         .share();
 }
 
@@ -43,7 +45,8 @@ Bildfeld* bildfeld(QWidget& fenster, const Tafel::Bildkasten& b, const std::shar
 {
     std::shared_future<QImage> bild;
     if (b.datei) {
-        const auto stelle = std::size_t(std::find(std::begin(Tafel::rahmen), std::end(Tafel::rahmen), &b) - Tafel::rahmen);
+        const auto stelle =
+            std::size_t(std::find(std::begin(Tafel::rahmen), std::end(Tafel::rahmen), &b) - Tafel::rahmen);
         bild = std::async(std::launch::deferred, [bilder, stelle] { return bilder.get()[stelle]; }).share();
     }
     return Gestaltung::platziere(fenster, b.kasten, new Bildfeld(nullptr, bild));
@@ -136,7 +139,8 @@ Verbrauch::Verbrauch()
     connect(cmdOptionen, &QPushButton::clicked, this, &Verbrauch::cmdOptionen_Click);
 
     resize(Gestaltung::groesse(Tafel::fenster));
-    const Entwurf::Punkt ort = Entwurf::zentriert(Gestaltung::rechteck(screen()->availableGeometry()), width(), height());
+    const Entwurf::Punkt ort =
+        Entwurf::zentriert(Gestaltung::rechteck(screen()->availableGeometry()), width(), height());
     move(ort.x, ort.y);
     txtKMalt->setFocus();
 }
@@ -165,8 +169,8 @@ void Verbrauch::Berechnen_Click()
     const QByteArray liter = txtLiter->text().toUtf8();
     const QByteArray preis = txtPreis->text().toUtf8();
     const QByteArray waehrung = Währung.toUtf8();
-    const rechnung::Berechnung b = rechnung::berechne({sicht(kmAlt), sicht(kmNeu), sicht(liter), sicht(preis), sicht(waehrung)},
-                                                      zahlenformat());
+    const rechnung::Berechnung b =
+        rechnung::berechne({sicht(kmAlt), sicht(kmNeu), sicht(liter), sicht(preis), sicht(waehrung)}, zahlenformat());
 
     if (b.staende) {
         KilometerNeu = b.staende->kilometerNeu;
@@ -183,6 +187,9 @@ void Verbrauch::Berechnen_Click()
     FahrKilometer = e.fahrKilometer;
     DurchVerbrauch = e.durchVerbrauch;
     lblAusgabe->setText(QString::fromUtf8(e.satz));
+    // A screen reader speaks a focused button's description: the sentence,
+    // which is the one thing the program exists to say.
+    cmdWeiter->setAccessibleDescription(lblAusgabe->text());
     cmdWeiter->show();
     cmdWeiter->setFocus();
 }
@@ -190,6 +197,7 @@ void Verbrauch::Berechnen_Click()
 void Verbrauch::cmdWeiter_Click()
 {
     lblAusgabe->clear();
+    cmdWeiter->setAccessibleDescription(QString());
     cmdWeiter->hide();
     txtKMalt->setFocus();
 }

@@ -7,6 +7,9 @@
 
 namespace VerbrauchEntwurf {
 
+// One control a line, as the design lists them.
+// clang-format off
+
 using Entwurf::Schrift;
 using Entwurf::Steuerelement;
 
@@ -26,43 +29,43 @@ struct Bildkasten {
     int breite = 0, hoehe = 0;  // of the picture, in pixels
 };
 
-inline constexpr Bildkasten Picture1{.kasten = {.name = "Picture1", .lage = {0, 360, 1695, 1215}, .vorleseName = "Bild: Scheinwerfer bei Nacht"},
+inline constexpr Bildkasten Picture1{.kasten = {.name = "Picture1", .lage = {0, 360, 1695, 1215}, .vorleseName = "Scheinwerfer bei Nacht", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture1.jpg", .format = Bildformat::Jpeg, .breite = 115, .hoehe = 80};
-inline constexpr Bildkasten Picture2{.kasten = {.name = "Picture2", .lage = {0, 1560, 1695, 1215}, .vorleseName = "Bild: Rücklicht"},
+inline constexpr Bildkasten Picture2{.kasten = {.name = "Picture2", .lage = {0, 1560, 1695, 1215}, .vorleseName = "Rücklicht", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture2.jpg", .format = Bildformat::Jpeg, .breite = 115, .hoehe = 80};
-inline constexpr Bildkasten Picture3{.kasten = {.name = "Picture3", .lage = {0, 2760, 1695, 1215}, .vorleseName = "Bild: roter Kombi von hinten"},
+inline constexpr Bildkasten Picture3{.kasten = {.name = "Picture3", .lage = {0, 2760, 1695, 1215}, .vorleseName = "roter Kombi von hinten", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture3.jpg", .format = Bildformat::Jpeg, .breite = 115, .hoehe = 80};
-inline constexpr Bildkasten Picture4{.kasten = {.name = "Picture4", .lage = {0, 3960, 1695, 1215}, .vorleseName = "Bild: Kombi an der Strandpromenade"},
+inline constexpr Bildkasten Picture4{.kasten = {.name = "Picture4", .lage = {0, 3960, 1695, 1215}, .vorleseName = "Kombi an der Strandpromenade", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture4.jpg", .format = Bildformat::Jpeg, .breite = 117, .hoehe = 80};
-inline constexpr Bildkasten Picture5{.kasten = {.name = "Picture5", .lage = {0, 5160, 1695, 1095}, .vorleseName = "Bild: Karosseriefugen"},
+inline constexpr Bildkasten Picture5{.kasten = {.name = "Picture5", .lage = {0, 5160, 1695, 1095}, .vorleseName = "Karosseriefugen", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture5.jpg", .format = Bildformat::Jpeg, .breite = 113, .hoehe = 80};
-inline constexpr Bildkasten Picture6{.kasten = {.name = "Picture6", .lage = {0, 6240, 1695, 1215}, .vorleseName = "Bild: Kombi vor einem Haus"},
+inline constexpr Bildkasten Picture6{.kasten = {.name = "Picture6", .lage = {0, 6240, 1695, 1215}, .vorleseName = "Kombi vor einem Haus", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture6.jpg", .format = Bildformat::Jpeg, .breite = 116, .hoehe = 80};
-inline constexpr Bildkasten Picture7{.kasten = {.name = "Picture7", .lage = {1680, 360, 1695, 1215}, .vorleseName = "Bild: Wagen im Schnee"},
+inline constexpr Bildkasten Picture7{.kasten = {.name = "Picture7", .lage = {1680, 360, 1695, 1215}, .vorleseName = "Wagen im Schnee", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture7.jpg", .format = Bildformat::Jpeg, .breite = 116, .hoehe = 80};
-inline constexpr Bildkasten Picture8{.kasten = {.name = "Picture8", .lage = {3360, 360, 1695, 1215}, .vorleseName = "Bild: Innenraum"},
+inline constexpr Bildkasten Picture8{.kasten = {.name = "Picture8", .lage = {3360, 360, 1695, 1215}, .vorleseName = "Innenraum", .rolle = Entwurf::Rolle::Bild},
                                      .datei = "Picture8.jpg", .format = Bildformat::Jpeg, .breite = 118, .hoehe = 80};
-inline constexpr Bildkasten Picture9{.kasten = {.name = "Picture9", .lage = {5160, 0, 15, 135}, .vorleseName = "leeres Bildfeld"}};
-inline constexpr Bildkasten Picture10{.kasten = {.name = "Picture10", .lage = {5040, 360, 1815, 1215}, .vorleseName = "Bild: Klarglasscheinwerfer"},
+inline constexpr Bildkasten Picture9{.kasten = {.name = "Picture9", .lage = {5160, 0, 15, 135}, .vorleseName = "leeres Bildfeld", .rolle = Entwurf::Rolle::Bild}};
+inline constexpr Bildkasten Picture10{.kasten = {.name = "Picture10", .lage = {5040, 360, 1815, 1215}, .vorleseName = "Klarglasscheinwerfer", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture10.jpg", .format = Bildformat::Jpeg, .breite = 120, .hoehe = 80};
-inline constexpr Bildkasten Picture11{.kasten = {.name = "Picture11", .lage = {6840, 360, 1695, 1215}, .vorleseName = "Bild: Kombi bei Nacht vor einer Mauer"},
+inline constexpr Bildkasten Picture11{.kasten = {.name = "Picture11", .lage = {6840, 360, 1695, 1215}, .vorleseName = "Kombi bei Nacht vor einer Mauer", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture11.jpg", .format = Bildformat::Jpeg, .breite = 116, .hoehe = 80};
-inline constexpr Bildkasten Picture12{.kasten = {.name = "Picture12", .lage = {8520, 360, 1695, 1215}, .vorleseName = "Bild: Türgriff"},
+inline constexpr Bildkasten Picture12{.kasten = {.name = "Picture12", .lage = {8520, 360, 1695, 1215}, .vorleseName = "Türgriff", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture12.jpg", .format = Bildformat::Jpeg, .breite = 115, .hoehe = 80};
-inline constexpr Bildkasten Picture13{.kasten = {.name = "Picture13", .lage = {8520, 1560, 1695, 1215}, .vorleseName = "Bild: Lichter im Nebel"},
+inline constexpr Bildkasten Picture13{.kasten = {.name = "Picture13", .lage = {8520, 1560, 1695, 1215}, .vorleseName = "Lichter im Nebel", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture13.jpg", .format = Bildformat::Jpeg, .breite = 116, .hoehe = 80};
-inline constexpr Bildkasten Picture14{.kasten = {.name = "Picture14", .lage = {8520, 2760, 1695, 1215}, .vorleseName = "Bild: Kombi in der Abenddämmerung"},
+inline constexpr Bildkasten Picture14{.kasten = {.name = "Picture14", .lage = {8520, 2760, 1695, 1215}, .vorleseName = "Kombi in der Abenddämmerung", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture14.jpg", .format = Bildformat::Jpeg, .breite = 115, .hoehe = 80};
 inline constexpr Bildkasten Picture15{.kasten = {.name = "Picture15", .lage = {8520, 3960, 1695, 1095}, .tooltip = "Schloss Wernigerode",
-                                                 .vorleseName = "Bild: Schloss auf dem Berg"},
+                                                 .vorleseName = "Schloss auf dem Berg", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture15.bmp", .format = Bildformat::Bmp, .breite = 120, .hoehe = 75};
-inline constexpr Bildkasten Picture16{.kasten = {.name = "Picture16", .lage = {8520, 5040, 1695, 1215}, .vorleseName = "Bild: roter Kombi von oben"},
+inline constexpr Bildkasten Picture16{.kasten = {.name = "Picture16", .lage = {8520, 5040, 1695, 1215}, .vorleseName = "roter Kombi von oben", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture16.jpg", .format = Bildformat::Jpeg, .breite = 114, .hoehe = 80};
-inline constexpr Bildkasten Picture17{.kasten = {.name = "Picture17", .lage = {8520, 6000, 135, 15}, .vorleseName = "leeres Bildfeld"}};
-inline constexpr Bildkasten Picture18{.kasten = {.name = "Picture18", .lage = {8520, 6240, 1695, 1215}, .vorleseName = "Bild: Wagen in einer Kurve"},
+inline constexpr Bildkasten Picture17{.kasten = {.name = "Picture17", .lage = {8520, 6000, 135, 15}, .vorleseName = "leeres Bildfeld", .rolle = Entwurf::Rolle::Bild}};
+inline constexpr Bildkasten Picture18{.kasten = {.name = "Picture18", .lage = {8520, 6240, 1695, 1215}, .vorleseName = "Wagen in einer Kurve", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture18.jpg", .format = Bildformat::Jpeg, .breite = 117, .hoehe = 80};
 inline constexpr Bildkasten Picture19{.kasten = {.name = "Picture19", .lage = {1680, 6240, 6855, 1215}, .tooltip = "Kühlergrill mit Markenzeichen",
-                                                 .vorleseName = "Bild: Kühlergrill"},
+                                                 .vorleseName = "Kühlergrill", .rolle = Entwurf::Rolle::Bild},
                                       .datei = "Picture19.bmp", .format = Bildformat::Bmp, .breite = 511, .hoehe = 132};
 
 // The whole frame, by number.
@@ -101,5 +104,7 @@ inline constexpr Steuerelement Label10{.name = "Label10", .text = "Preis / Liter
 inline constexpr Steuerelement cmdWeiter{.name = "cmdWeiter", .text = "&weiter?", .lage = {4440, 5760, 1215, 375}};
 inline constexpr Steuerelement cmdOptionen{.name = "cmdOptionen", .text = "&Optionen", .lage = {0, 0, 5055, 375}, .tooltip = "Euro oder DM?"};
 inline constexpr Steuerelement cmdinfo{.name = "cmdinfo", .text = "I&nfo", .lage = {5040, 0, 5175, 375}, .tooltip = "Informationen!"};
+
+// clang-format on
 
 }  // namespace VerbrauchEntwurf

@@ -4,6 +4,7 @@
 #include "app/anwendung_win32.h"
 #include "app/gestaltung_win32.h"
 #include "app/resource_ids.h"
+#include "app/vorlesen_win32.h"
 #include "main_window/verbrauch_entwurf.h"
 #include "options_window/optionen_win32.h"
 
@@ -54,8 +55,8 @@ Verbrauch::Verbrauch()
     const int breite = aussen.right - aussen.left, hoehe = aussen.bottom - aussen.top;
     RECT frei{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
-    const Entwurf::Punkt ort = Entwurf::zentriert({frei.left, frei.top, frei.right - frei.left, frei.bottom - frei.top},
-                                                  breite, hoehe);
+    const Entwurf::Punkt ort =
+        Entwurf::zentriert({frei.left, frei.top, frei.right - frei.left, frei.bottom - frei.top}, breite, hoehe);
     erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, ort.x, ort.y, breite, hoehe,
              Anwendung::besitzer());
 
@@ -103,11 +104,6 @@ Verbrauch::Verbrauch()
 
     Gestaltung::anTextAnpassen(Label2);
     tooltips = Gestaltung::tooltips(hwnd);
-    for (const auto& [steuerelement, e] :
-         {std::pair{Berechnen, &Tafel::Berechnen}, std::pair{cmdOptionen, &Tafel::cmdOptionen},
-          std::pair{cmdinfo, &Tafel::cmdinfo}, std::pair{Picture15->hwnd, &Tafel::Picture15.kasten},
-          std::pair{Picture19->hwnd, &Tafel::Picture19.kasten}})
-        Gestaltung::tooltip(tooltips, steuerelement, e->tooltip);
     letzterFokus = txtKMalt;
 }
 
@@ -129,6 +125,9 @@ void Verbrauch::währungAnwenden(const rechnung::Waehrung& w)
     Währung = std::string(w.name);
     SetWindowTextW(Label9, breit(Währung).c_str());
     SetWindowTextW(txtPreis, breit(rechnung::preisText(w, Anwendung::zahlenformat())).c_str());
+    // The price's unit changes with the currency; a screen reader hears it
+    // as the description.
+    Vorlesen::beschreibung(txtPreis, Währung);
 }
 
 void Verbrauch::Berechnen_Click()
@@ -155,6 +154,10 @@ void Verbrauch::Berechnen_Click()
     DurchVerbrauch = e.durchVerbrauch;
     SetWindowTextW(lblAusgabe, breit(e.satz).c_str());
     InvalidateRect(lblAusgabe, nullptr, TRUE);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblAusgabe, OBJID_CLIENT, CHILDID_SELF);
+    // A screen reader speaks a focused button's description: the sentence,
+    // which is the one thing the program exists to say.
+    Vorlesen::beschreibung(cmdWeiter, e.satz);
     ShowWindow(cmdWeiter, SW_SHOW);
     fokus(cmdWeiter);
 }
@@ -163,6 +166,8 @@ void Verbrauch::cmdWeiter_Click()
 {
     SetWindowTextW(lblAusgabe, L"");
     InvalidateRect(lblAusgabe, nullptr, TRUE);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, lblAusgabe, OBJID_CLIENT, CHILDID_SELF);
+    Vorlesen::beschreibung(cmdWeiter, "");
     ShowWindow(cmdWeiter, SW_HIDE);
     fokus(txtKMalt);
 }
@@ -192,7 +197,9 @@ void Verbrauch::cmdOptionen_Click()
     GetWindowRect(hwnd, &haupt);
     GetWindowRect(cmdOptionen, &knoepfe);
     GetWindowRect(optionen.hwnd, &aussen);
-    const auto rechteck = [](const RECT& r) { return Entwurf::Rechteck{r.left, r.top, r.right - r.left, r.bottom - r.top}; };
+    const auto rechteck = [](const RECT& r) {
+        return Entwurf::Rechteck{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
     const Entwurf::Punkt ort = Entwurf::nebenDemHauptfenster(rechteck(frei), rechteck(haupt), knoepfe.bottom,
                                                              aussen.right - aussen.left, aussen.bottom - aussen.top);
     SetWindowPos(optionen.hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -273,11 +280,8 @@ LRESULT Verbrauch::nachricht(UINT n, WPARAM w, LPARAM l)
     case DM_GETDEFID:
         // Asked by the dialog keyboard handling: Enter presses "&Berechnen".
         return MAKELRESULT(GetDlgCtrlID(Berechnen), DC_HASDEFID);
-    case WM_CTLCOLORSTATIC:
-        return Gestaltung::beschriftungsfarben(HDC(w));
-    case WM_DRAWITEM:
-        ausgabeZeichnen(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
-        return TRUE;
+    case WM_CTLCOLORSTATIC: return Gestaltung::beschriftungsfarben(HDC(w));
+    case WM_DRAWITEM: ausgabeZeichnen(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
     case WM_ACTIVATE:
         // The focus comes back to where it was when the window is activated.
         if (LOWORD(w) == WA_INACTIVE) {
@@ -287,11 +291,8 @@ LRESULT Verbrauch::nachricht(UINT n, WPARAM w, LPARAM l)
             fokus(letzterFokus && IsWindowVisible(letzterFokus) ? letzterFokus : txtKMalt);
         }
         return 0;
-    case WM_CLOSE:
-        Fenster::entladen(*this);
-        return 0;
+    case WM_CLOSE: Fenster::entladen(*this); return 0;
 
-    default:
-        return Fenster::Basis::nachricht(n, w, l);
+    default: return Fenster::Basis::nachricht(n, w, l);
     }
 }

@@ -38,8 +38,7 @@ Optionen::Optionen()
     arbeitsbereich->setMinimumSize(1, 1);
     setCentralWidget(arbeitsbereich);
 
-    Picture1 = new QFrame(this);
-    Picture1->setObjectName(QString::fromLatin1(Tafel::Picture1.name));
+    Picture1 = Gestaltung::platziere(*this, Tafel::Picture1, new QFrame);
     Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Picture1->setBackgroundRole(QPalette::Button);
     Picture1->setAutoFillBackground(true);

@@ -2,7 +2,6 @@
 
 #include "app/anwendung_win32.h"
 #include "app/gestaltung_win32.h"
-#include "app/vorlesen_win32.h"
 #include "main_window/verbrauch_win32.h"
 #include "options_window/optionen_entwurf.h"
 
@@ -44,17 +43,13 @@ Optionen::Optionen()
     HWND p = Picture1->hwnd;
     Option1 = Gestaltung::steuerelement(p, Tafel::Option1, L"BUTTON", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP);
     Option2 = Gestaltung::steuerelement(p, Tafel::Option2, L"BUTTON", BS_AUTORADIOBUTTON);
-    // SS_NOTIFY lets their tooltips see the mouse; a click on them does nothing.
-    Label1 = Gestaltung::steuerelement(p, Tafel::Label1, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_GROUP);
-    Label2 = Gestaltung::steuerelement(p, Tafel::Label2, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
+    // A click on the labels does nothing; the first one ends the option group.
+    Label1 = Gestaltung::steuerelement(p, Tafel::Label1, L"STATIC", SS_LEFT | SS_NOPREFIX | WS_GROUP);
+    Label2 = Gestaltung::bezeichnung(p, Tafel::Label2);
     cmdOptionOk = Gestaltung::knopf(p, Tafel::cmdOptionOk);
     SetWindowLongW(cmdOptionOk, GWL_STYLE, GetWindowLongW(cmdOptionOk, GWL_STYLE) | WS_GROUP);
 
-    Vorlesen::name(Option1, Tafel::Option1.vorleseName);
-    Vorlesen::name(Option2, Tafel::Option2.vorleseName);
     tooltips = Gestaltung::tooltips(hwnd);
-    Gestaltung::tooltip(tooltips, Label1, Tafel::Label1.tooltip);
-    Gestaltung::tooltip(tooltips, Label2, Tafel::Label2.tooltip);
     letzterFokus = Picture1->hwnd;
 }
 
@@ -147,17 +142,19 @@ bool Optionen::tabulator(const MSG& taste)
 LRESULT Optionen::nachricht(UINT n, WPARAM w, LPARAM l)
 {
     switch (n) {
-    case Anwendung::tasteVorab:
-        return tabulator(*reinterpret_cast<const MSG*>(l));
+    case Anwendung::tasteVorab: return tabulator(*reinterpret_cast<const MSG*>(l));
     case WM_COMMAND:
         if (HIWORD(w) == BN_CLICKED && HWND(l) == cmdOptionOk)
             cmdOptionOk_Click();
         else if (HIWORD(w) == BN_CLICKED && (HWND(l) == Option1 || HWND(l) == Option2))
             angeklickt(HWND(l));
         return 0;
+    case DM_GETDEFID:
+        // Enter presses "&Ok" while it has the focus, however it got there;
+        // the window has no default button otherwise.
+        return GetFocus() == cmdOptionOk ? MAKELRESULT(GetDlgCtrlID(cmdOptionOk), DC_HASDEFID) : 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return Gestaltung::beschriftungsfarben(HDC(w));
+    case WM_CTLCOLORBTN: return Gestaltung::beschriftungsfarben(HDC(w));
     case WM_SIZE: {
         if (!Picture1)
             break;  // still being made
@@ -167,8 +164,7 @@ LRESULT Optionen::nachricht(UINT n, WPARAM w, LPARAM l)
         MoveWindow(mdiClient, 0, 0, breite, hoehe, TRUE);
         return 0;
     }
-    default:
-        break;
+    default: break;
     case WM_ACTIVATE:
         if (LOWORD(w) == WA_INACTIVE) {
             if (HWND f = GetFocus(); f && IsChild(hwnd, f))

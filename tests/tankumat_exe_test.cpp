@@ -85,7 +85,8 @@ BOOL CALLBACK erstesSymbol(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ergebnis)
 
 TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInBeidenGroessen)
 {
-    HMODULE exe = LoadLibraryExW(programm().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE exe =
+        LoadLibraryExW(programm().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(exe, nullptr);
     ULONG_PTR erstes = 0;
     EnumResourceNamesW(exe, RT_GROUP_ICON, erstesSymbol, LONG_PTR(&erstes));

@@ -5,4 +5,4 @@ set -euo pipefail
 source "$(dirname "$0")/xserver.sh"
 eigener_xserver "$0" "$@"
 fenstermanager
-dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/tastatur_test.py" "$@"
+dbus-run-session -- /usr/bin/python3 -B "$(dirname "$0")/tastatur_test.py" "$@"

@@ -12,13 +12,12 @@ bool wieEntworfen(const QWidget* s, const QString& text, const QRect& lage, int 
     const QString name = s->objectName();
     return QTest::qCompare(s->property("text").toString(), text, qPrintable(name + QStringLiteral(" text")), "text",
                            datei, zeile) &&
-           (lage.isNull() || QTest::qCompare(s->geometry(), lage, qPrintable(name + QStringLiteral(" geometry")),
-                                             "lage", datei, zeile)) &&
-           QTest::qCompare(s->font().pixelSize(), pixelgroesse, qPrintable(name + QStringLiteral(" font size")),
-                           "pixelgroesse", datei, zeile) &&
-           QTest::qCompare(s->font().bold(), fett, qPrintable(name + QStringLiteral(" bold")), "fett", datei, zeile) &&
-           QTest::qCompare(s->toolTip(), tooltip, qPrintable(name + QStringLiteral(" tooltip")), "tooltip", datei,
-                           zeile);
+        (lage.isNull() ||
+         QTest::qCompare(s->geometry(), lage, qPrintable(name + QStringLiteral(" geometry")), "lage", datei, zeile)) &&
+        QTest::qCompare(s->font().pixelSize(), pixelgroesse, qPrintable(name + QStringLiteral(" font size")),
+                        "pixelgroesse", datei, zeile) &&
+        QTest::qCompare(s->font().bold(), fett, qPrintable(name + QStringLiteral(" bold")), "fett", datei, zeile) &&
+        QTest::qCompare(s->toolTip(), tooltip, qPrintable(name + QStringLiteral(" tooltip")), "tooltip", datei, zeile);
 }
 
 void Fenstertest::init()

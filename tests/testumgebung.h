@@ -103,15 +103,15 @@ int starte(QObject& test, int argc, char** argv);
 
 }  // namespace Testumgebung
 
-#define QCOMPARE_ENTWURF(s, text, lage, pixelgroesse, fett, tooltip)                                             \
-    do {                                                                                                     \
-        if (!Testumgebung::wieEntworfen(s, text, lage, pixelgroesse, fett, tooltip, __FILE__, __LINE__))   \
-            return;                                                                                          \
+#define QCOMPARE_ENTWURF(s, text, lage, pixelgroesse, fett, tooltip)                                                   \
+    do {                                                                                                               \
+        if (!Testumgebung::wieEntworfen(s, text, lage, pixelgroesse, fett, tooltip, __FILE__, __LINE__))               \
+            return;                                                                                                    \
     } while (false)
 
-#define ZAPFKONTOR_TEST_MAIN(Klasse)                      \
-    int main(int argc, char** argv)                       \
-    {                                                     \
-        Klasse test;                                      \
-        return Testumgebung::starte(test, argc, argv);    \
+#define ZAPFKONTOR_TEST_MAIN(Klasse)                                                                                   \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        Klasse test;                                                                                                   \
+        return Testumgebung::starte(test, argc, argv);                                                                 \
     }

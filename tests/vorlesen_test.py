@@ -38,9 +38,12 @@ def main():
             feld.queryEditableText().setTextContents(text)
         if namen["Preis je Liter"].description != "Euro":
             fehler("the price's unit is not its description")
-        for name in ("Optionen", "Info", "Bild: Schloss auf dem Berg"):
+        for name in ("Optionen", "Info", "Schloss auf dem Berg"):
             if name not in namen:
                 fehler(f"nothing named '{name}'")
+        # A picture box is a picture, not a window frame.
+        if namen["Schloss auf dem Berg"].getRole() != pyatspi.ROLE_IMAGE:
+            fehler(f"the castle is announced as {namen['Schloss auf dem Berg'].getRoleName()!r}")
         if namen["Berechnen"].description != "Hier klicken zum Berechnen!":
             fehler("the button's tooltip is not its description")
 
@@ -60,6 +63,11 @@ def main():
                    "Die Kosten auf 100 \r\nKilometer betragen 12 Euro !"
         if gelesen != erwartet:
             fehler(f"read {gelesen!r}")
+        # The focused "weiter?" carries the sentence, which a screen reader
+        # speaks with the button.
+        weiter = [k for k in alle(app) if k.name == "weiter?"]
+        if not weiter or weiter[0].description != erwartet:
+            fehler("the sentence is not the description of 'weiter?'")
 
         # The currency options are told by the currency beside them.
         namen["Optionen"].queryAction().doAction(0)

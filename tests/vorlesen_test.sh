@@ -4,4 +4,4 @@
 set -euo pipefail
 source "$(dirname "$0")/xserver.sh"
 eigener_xserver "$0" "$@"
-exec dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/vorlesen_test.py" "$@"
+exec dbus-run-session -- /usr/bin/python3 -B "$(dirname "$0")/vorlesen_test.py" "$@"

@@ -249,6 +249,9 @@ void Fenstertest::TearDown()
 {
     Fenster::alleEntladen();
     Anwendung::nachrichtenBearbeiten();
+    // A case that ended the program leaves its quit waiting.
+    MSG m;
+    while (PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {}
     w = nullptr;
 }
 

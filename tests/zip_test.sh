@@ -11,10 +11,10 @@ fehler() { echo "FAIL: $*"; exit 1; }
 
 (cd "$bau" && cpack -G ZIP -B "$arbeit" >/dev/null) || fehler "cpack"
 [ -f "$arbeit/$name" ] || fehler "no $name: $(ls "$arbeit")"
-inhalt=$(python3 -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$arbeit/$name")
+inhalt=$(python3 -B -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$arbeit/$name")
 [ "$inhalt" = "LIESMICH.txt tankumat.exe" ] || fehler "the zip holds: $inhalt"
 
-python3 -m zipfile -e "$arbeit/$name" "$arbeit/entpackt"
+python3 -B -m zipfile -e "$arbeit/$name" "$arbeit/entpackt"
 liesmich=$arbeit/entpackt/LIESMICH.txt
 [ "$(grep -c $'\r$' "$liesmich")" = "$(wc -l <"$liesmich")" ] || fehler "LIESMICH.txt without Windows line ends"
 grep -q 'tankumat.exe' "$liesmich" || fehler "LIESMICH.txt does not say how to start the program"

@@ -26,8 +26,8 @@ QList<QImage> bilder(const QString& pfad)
 }
 
 struct Abweichung {
-    int groesste = 0;       // of any channel of any pixel
-    double mittel = 0;      // over all channels of all pixels
+    int groesste = 0;   // of any channel of any pixel
+    double mittel = 0;  // over all channels of all pixels
 };
 
 Abweichung abweichung(const QImage& a, const QImage& b)
@@ -75,7 +75,9 @@ private slots:
             QCOMPARE(gemalt[i].size(), eingecheckt[i].size());
             const Abweichung d = abweichung(gemalt[i], eingecheckt[i]);
             const QString wo = QStringLiteral("%1 differs (at most %2, on average %3): rebuild the 'assets' target")
-                                   .arg(datei).arg(d.groesste).arg(d.mittel);
+                                   .arg(datei)
+                                   .arg(d.groesste)
+                                   .arg(d.mittel);
             // Another libjpeg rounds a little differently on average; a
             // changed scene moves far more.
             QVERIFY2(jpeg ? d.mittel <= 1.5 : d.groesste == 0, qPrintable(wo));

@@ -182,7 +182,10 @@ Indiziert indiziere(const QImage& bild)
 // most 255 bytes, each after its length byte.
 class Bitstrom {
 public:
-    explicit Bitstrom(QByteArray& ziel) : ziel(ziel) {}
+    explicit Bitstrom(QByteArray& ziel)
+        : ziel(ziel)
+    {
+    }
 
     void schreibe(int code, int laenge)
     {

@@ -92,8 +92,8 @@ private slots:
         QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + 6), 43);
         QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + 8), 39);
         const quint8 bildschirm = quint8(gif[10]);
-        QVERIFY(bildschirm & 0x80);       // global colour table
-        QCOMPARE(bildschirm & 7, 1);      // of 4 entries for 3 colours
+        QVERIFY(bildschirm & 0x80);   // global colour table
+        QCOMPARE(bildschirm & 7, 1);  // of 4 entries for 3 colours
         const qsizetype beschreibung = 13 + 3 * 4;
         QCOMPARE(gif[beschreibung], ',');
         QCOMPARE(qFromLittleEndian<quint16>(gif.constData() + beschreibung + 5), 43);

@@ -1,7 +1,7 @@
 // The small desk bell in the top-left corner of the About window.
 
-#include "bilder.h"
 #include "about_window/frmabout_entwurf.h"
+#include "bilder.h"
 #include "gif.h"
 
 #include <QImage>

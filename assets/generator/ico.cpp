@@ -45,11 +45,11 @@ QImage pumpe(int groesse)
     const auto feld = [&](qreal x, qreal y, qreal b, qreal h, QRgb farbe) {
         p.fillRect(QRectF(x * k, y * k, b * k, h * k).toRect(), QColor(farbe));
     };
-    feld(4, 27, 18, 3, grau);           // base
-    feld(6, 3, 14, 25, schwarz);        // outline of the body
-    feld(7, 4, 12, 23, silber);         // grey body
-    feld(8, 14, 10, 12, weiss);         // white front panel
-    feld(8, 6, 10, 7, schwarz);         // display
+    feld(4, 27, 18, 3, grau);          // base
+    feld(6, 3, 14, 25, schwarz);       // outline of the body
+    feld(7, 4, 12, 23, silber);        // grey body
+    feld(8, 14, 10, 12, weiss);        // white front panel
+    feld(8, 6, 10, 7, schwarz);        // display
     for (int x = 9; x < 17; x += 3) {  // two rows of dashes
         feld(x, 7.5, 2, 1.5, weiss);
         feld(x, 10.5, 2, 1.5, weiss);
@@ -58,8 +58,8 @@ QImage pumpe(int groesse)
     feld(19, 20, 5, 2, schwarz);
     feld(22, 10, 2, 12, schwarz);
     feld(22, 9, 4, 2, schwarz);
-    feld(24, 5, 4, 8, rot);             // the nozzle's red grip
-    feld(27, 12, 3, 3, gelb);           // and its yellow spout
+    feld(24, 5, 4, 8, rot);    // the nozzle's red grip
+    feld(27, 12, 3, 3, gelb);  // and its yellow spout
     feld(28, 14, 2, 4, gelb);
     return bild;
 }

@@ -14,8 +14,8 @@ namespace {
 // Standard colours and clear pixels in a pattern that shows a pixel out of place.
 QImage muster(int seite)
 {
-    constexpr QRgb farben[] = {qRgb(0, 0, 0), qRgb(128, 0, 0), qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(192, 192, 192),
-                               qRgb(255, 255, 255)};
+    constexpr QRgb farben[] = {qRgb(0, 0, 0),   qRgb(128, 0, 0),     qRgb(255, 255, 0),
+                               qRgb(0, 0, 255), qRgb(192, 192, 192), qRgb(255, 255, 255)};
     QImage bild(seite, seite, QImage::Format_ARGB32);
     for (int y = 0; y < seite; ++y)
         for (int x = 0; x < seite; ++x)

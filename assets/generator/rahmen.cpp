@@ -635,16 +635,16 @@ std::vector<Asset> rahmenAssets()
         if (!b->datei)
             continue;
         const Malen malen = szeneFuer(b->kasten.name);
-        alle.push_back({QString::fromLatin1(b->datei), [b, malen](const QString& pfad) {
-                            return malen && schreibeBild(*b, malen, pfad);
-                        }});
+        alle.push_back({QString::fromLatin1(b->datei),
+                        [b, malen](const QString& pfad) { return malen && schreibeBild(*b, malen, pfad); }});
     }
     auto png = [](int i) {
         return [i](const QString& pfad) {
             return speichern(pfad, [i](QIODevice& datei) { return zapfsaeule()[std::size_t(i)].save(&datei, "PNG"); });
         };
     };
-    alle.push_back({QStringLiteral("tankumat.ico"), [](const QString& pfad) { return schreibeIco(zapfsaeule(), pfad); }});
+    alle.push_back(
+        {QStringLiteral("tankumat.ico"), [](const QString& pfad) { return schreibeIco(zapfsaeule(), pfad); }});
     alle.push_back({QStringLiteral("tankumat-32.png"), png(0)});
     alle.push_back({QStringLiteral("tankumat-16.png"), png(1)});
     return alle;

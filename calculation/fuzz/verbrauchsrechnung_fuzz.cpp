@@ -13,22 +13,18 @@
 
 namespace {
 
-std::string_view naechsteZeile(std::string_view& rest)
-{
+std::string_view naechsteZeile(std::string_view& rest) {
     const auto ende = rest.find('\n');
     const std::string_view zeile = rest.substr(0, ende);
     rest.remove_prefix(ende == std::string_view::npos ? rest.size() : ende + 1);
     return zeile;
 }
 
-void pruefe(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
+void pruefe(bool bedingung) {
+    if (!bedingung) std::abort();
 }
 
-void rechne(const rechnung::Eingaben& e, const rechnung::Zahlenformat& format)
-{
+void rechne(const rechnung::Eingaben& e, const rechnung::Zahlenformat& format) {
     const rechnung::Berechnung b = rechnung::berechne(e, format);
     if (const rechnung::Ergebnis* r = b.ergebnis()) {
         pruefe(r->fahrKilometer > 0);
@@ -44,8 +40,7 @@ void rechne(const rechnung::Eingaben& e, const rechnung::Zahlenformat& format)
     // number (to the 15 digits it writes). Input has no exponent form.
     if (const auto x = rechnung::alsZahl(e.liter, format)) {
         const std::string text = rechnung::alsText(*x, format);
-        if (text.find('E') != std::string::npos)
-            return;
+        if (text.find('E') != std::string::npos) return;
         const auto zurueck = rechnung::alsZahl(text, format);
         pruefe(zurueck.has_value());
         pruefe(std::abs(*zurueck - *x) <= std::abs(*x) * 1e-14);
@@ -54,8 +49,7 @@ void rechne(const rechnung::Eingaben& e, const rechnung::Zahlenformat& format)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     std::string_view rest(reinterpret_cast<const char*>(daten), groesse);
     rechnung::Eingaben e;
     e.kmAlt = naechsteZeile(rest);
