@@ -8,7 +8,7 @@ PAKETE=(
 )
 TESTPAKETE=(
     xvfb xauth x11-utils clang clang-format libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db groff-base
     dbus at-spi2-core python3 python3-pyatspi openbox xdotool git
 )
 # The Windows program: the cross compiler, GoogleTest's sources, and Wine with
@@ -17,7 +17,8 @@ TESTPAKETE=(
 WINDOWSPAKETE=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
-    libxinerama1 libgl1 xvfb xauth x11-utils openbox
+    libxinerama1 libgl1 xvfb xauth x11-utils openbox xdotool
+    wixl msitools
 )
 
 installiere_fehlende() {

@@ -19,6 +19,9 @@ grep -qx "Name=$titel" "$bau/app/$id.desktop" || fehler "desktop entry name"
 deb=$(ls "$arbeit"/paket/*.deb)
 dpkg-deb -x "$deb" "$arbeit/inhalt"
 for datei in usr/bin/tankumat \
+             usr/share/man/man1/tankumat.1.gz \
+             usr/share/doc/tankumat/copyright \
+             usr/share/doc/tankumat/changelog.gz \
              "usr/share/applications/$id.desktop" \
              "usr/share/metainfo/$id.metainfo.xml" \
              "usr/share/icons/hicolor/16x16/apps/$id.png" \
@@ -31,4 +34,15 @@ abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
 grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fehler "package version"
-echo "PASS: desktop entry, metainfo and package"
+# The man page reads without a complaint from groff.
+warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz" 2>&1 >/dev/null)
+[ -z "$warnungen" ] || fehler "man page: $warnungen"
+zcat "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz" | grep -q '^\.SH RÜCKGABEWERT' || fehler "man page without exit status"
+
+# Debian's own checker: no error and no warning (notes are fine). As root
+# it only says so first.
+befund=$(lintian --fail-on none "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+if grep -E '^[EW]: ' <<<"$befund"; then
+    fehler "lintian finds the package wanting"
+fi
+echo "PASS: desktop entry, metainfo, man page and package (lintian: ${befund:-clean})"

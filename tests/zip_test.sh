@@ -16,7 +16,13 @@ inhalt=$(python3 -B -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFi
 
 python3 -B -m zipfile -e "$arbeit/$name" "$arbeit/entpackt"
 liesmich=$arbeit/entpackt/LIESMICH.txt
+# As Notepad reads it right: UTF-8 with a byte-order mark, Windows line ends.
+[ "$(head -c 3 "$liesmich" | od -An -tx1 | tr -d ' ')" = "efbbbf" ] || fehler "LIESMICH.txt without a byte-order mark"
+iconv -f UTF-8 -t UTF-8 "$liesmich" >/dev/null || fehler "LIESMICH.txt is not UTF-8"
 [ "$(grep -c $'\r$' "$liesmich")" = "$(wc -l <"$liesmich")" ] || fehler "LIESMICH.txt without Windows line ends"
+for wort in drücken Währung nötig; do
+    grep -q "$wort" "$liesmich" || fehler "LIESMICH.txt does not say '$wort'"
+done
 grep -q 'tankumat.exe' "$liesmich" || fehler "LIESMICH.txt does not say how to start the program"
 grep -q 'speichert nichts' "$liesmich" || fehler "LIESMICH.txt says nothing of settings"
 
