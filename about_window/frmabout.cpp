@@ -49,7 +49,6 @@ frmAbout::frmAbout()
     schwarz(*lblDescription);
     schwarz(*lblTitle);
     schwarz(*lblDisclaimer);
-    Gestaltung::anTextAnpassen(*lblDisclaimer);
     // Enter presses it; Escape rejects the dialog, which closes it the same way.
     cmdOK->setDefault(true);
 

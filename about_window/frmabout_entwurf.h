@@ -41,7 +41,7 @@ inline constexpr Steuerelement lblTitle{.name = "lblTitle", .text = "Tankumat", 
 inline constexpr Linie Line1_0{.name = "Line1", .index = 0, .x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460, .rot = 255, .gruen = 255, .blau = 255, .breite = 2};
 inline constexpr Steuerelement lblVersion{.name = "lblVersion", .text = Version::versionsZeile, .lage = {1050, 780, 3885, 225}};
 inline constexpr Steuerelement lblDisclaimer{.name = "lblDisclaimer", .text = "Freeware", .lage = {1680, 2760, 1350, 360},
-                                             .schrift = Schrift::GrossFett, .tooltip = "Software zum Nulltarif"};
+                                             .schrift = Schrift::GrossFett, .tooltip = "Software zum Nulltarif", .groesseNachText = true};
 
 // The lines in the order the window creates them: a later one is painted over
 // an earlier one, and both under every control.

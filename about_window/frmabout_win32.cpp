@@ -3,7 +3,6 @@
 #include "app/anwendung_win32.h"
 
 namespace Tafel = frmAboutEntwurf;
-using Gestaltung::breit;
 
 namespace {
 
@@ -32,11 +31,7 @@ frmAbout::frmAbout()
     // A fixed dialog frame: no sizing, no minimise or maximise box, no icon.
     constexpr DWORD stil = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     constexpr DWORD exStil = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-    const SIZE innen = Gestaltung::groesse(Tafel::fenster);
-    RECT aussen{0, 0, innen.cx, innen.cy};
-    AdjustWindowRectEx(&aussen, stil, FALSE, exStil);
-    erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, CW_USEDEFAULT, CW_USEDEFAULT,
-             aussen.right - aussen.left, aussen.bottom - aussen.top, nullptr);
+    erzeugen(klasse, Tafel::fenster, stil, exStil, nullptr);
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.
@@ -49,9 +44,9 @@ frmAbout::frmAbout()
     lblVersion = Gestaltung::bezeichnung(hwnd, Tafel::lblVersion);
     lblDisclaimer = Gestaltung::bezeichnung(hwnd, Tafel::lblDisclaimer);
 
-    Gestaltung::anTextAnpassen(lblDisclaimer);
     tooltips = Gestaltung::tooltips(hwnd);
-    glocke = Gestaltung::bild(Tafel::glocke);
+    // Decoded while the window is made; drawn at the window's DPI.
+    Gestaltung::bilderVorladen({Tafel::glocke});
 }
 
 void frmAbout::linie(const Linie& entwurf)
@@ -100,7 +95,8 @@ void frmAbout::modalZeigen(HWND besitzer)
 
 void frmAbout::malen(HDC dc) const
 {
-    if (glocke)
+    const UINT d = Gestaltung::dpi(hwnd);
+    if (HBITMAP glocke = Gestaltung::bild(Tafel::glocke, d))
         Gestaltung::zeichne(dc, glocke, 0, 0);
     for (const int index : linienFolge) {
         const Linie& l = Line1[std::size_t(index)];
@@ -108,13 +104,14 @@ void frmAbout::malen(HDC dc) const
         // A pen wider than a pixel covers the rows from the line's own row
         // downwards; its end point stays uncovered.
         LOGBRUSH pinsel{BS_SOLID, farbe, 0};
+        const int breite = Gestaltung::skaliert(l.breite, d);
         Gestaltung::Gdi<HPEN> stift(
-            l.breite > 1 ? ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, DWORD(l.breite), &pinsel, 0, nullptr)
-                         : CreatePen(PS_INSIDEFRAME, 1, farbe));
+            breite > 1 ? ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT, DWORD(breite), &pinsel, 0, nullptr)
+                       : CreatePen(PS_INSIDEFRAME, 1, farbe));
         const HGDIOBJ vorher = SelectObject(dc, stift.get());
-        const int mitte = l.breite / 2;
-        MoveToEx(dc, Entwurf::pixel(l.x1), Entwurf::pixel(l.y1) + mitte, nullptr);
-        LineTo(dc, Entwurf::pixel(l.x2), Entwurf::pixel(l.y2) + mitte);
+        const int mitte = breite / 2;
+        MoveToEx(dc, Gestaltung::pixel(l.x1, d), Gestaltung::pixel(l.y1, d) + mitte, nullptr);
+        LineTo(dc, Gestaltung::pixel(l.x2, d), Gestaltung::pixel(l.y2, d) + mitte);
         SelectObject(dc, vorher);
     }
 }

@@ -41,7 +41,6 @@ private:
     void linie(const Linie& entwurf);
     void malen(HDC dc) const;
 
-    HBITMAP glocke = nullptr;
     // Indices into Line1 in the order the window creates them: a later line
     // is painted over an earlier one.
     std::array<int, 2> linienFolge{};

@@ -76,6 +76,11 @@ struct Steuerelement {
     const char* beschreibung = nullptr;
     Rolle rolle = Rolle::Eigene;
     bool sichtbar = true;
+    // A label that takes the size of its caption on one line, from its place.
+    bool groesseNachText = false;
+    // The control a label names: a screen reader reads the label as that
+    // control's, not on its own.
+    const char* beschriftet = nullptr;
 };
 
 // A window's caption and the size of its client area.

@@ -1,6 +1,7 @@
 #include "app/fenster_win32.h"
 
 #include "app/anwendung_win32.h"
+#include "app/gestaltung_win32.h"
 
 #include <map>
 
@@ -22,10 +23,19 @@ Basis::~Basis()
         DestroyWindow(hwnd);
 }
 
-void Basis::erzeugen(const wchar_t* klasse, const wchar_t* titel, DWORD stil, DWORD exStil, int x, int y, int breite,
-                     int hoehe, HWND besitzer)
+void Basis::erzeugen(const wchar_t* klasse, const Entwurf::Fenster& entwurf, DWORD stil, DWORD exStil, HWND besitzer)
 {
-    CreateWindowExW(exStil, klasse, titel, stil, x, y, breite, hoehe, besitzer, nullptr, Anwendung::instanz(), this);
+    const UINT system = GetDpiForSystem();
+    SIZE s = Gestaltung::aussen(entwurf, stil, exStil, system);
+    CreateWindowExW(exStil, klasse, Gestaltung::breit(entwurf.titel).c_str(), stil, CW_USEDEFAULT, CW_USEDEFAULT, s.cx,
+                    s.cy, besitzer, nullptr, Anwendung::instanz(), this);
+    // A display of another scale than the system's.
+    const UINT eigene = GetDpiForWindow(hwnd);
+    Gestaltung::dpiSetzen(hwnd, eigene ? eigene : system);
+    if (eigene && eigene != system) {
+        s = Gestaltung::aussen(entwurf, stil, exStil, eigene);
+        SetWindowPos(hwnd, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 LRESULT Basis::nachricht(UINT n, WPARAM w, LPARAM l)
@@ -43,6 +53,10 @@ LRESULT CALLBACK Basis::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
     auto* objekt = reinterpret_cast<Basis*>(GetWindowLongPtrW(fenster, GWLP_USERDATA));
     if (!objekt)
         return DefWindowProcW(fenster, n, w, l);
+    // Moved to a display of another scale: laid out again for it, then the
+    // window's own handler sees it too.
+    if (n == WM_DPICHANGED)
+        Gestaltung::dpiGeaendert(fenster, LOWORD(w), *reinterpret_cast<const RECT*>(l));
     const LRESULT ergebnis = objekt->nachricht(n, w, l);
     if (n == WM_NCDESTROY) {
         SetWindowLongPtrW(fenster, GWLP_USERDATA, 0);

@@ -8,6 +8,8 @@
 // next reference makes a fresh one with the designed texts.
 #pragma once
 
+#include "app/entwurf.h"
+
 #include <windows.h>
 
 #include <typeindex>
@@ -27,9 +29,10 @@ public:
     HWND hwnd = nullptr;
 
 protected:
-    // Makes the window of a class registered with `prozedur`.
-    void erzeugen(const wchar_t* klasse, const wchar_t* titel, DWORD stil, DWORD exStil, int x, int y, int breite,
-                  int hoehe, HWND besitzer);
+    // Makes the window of a class registered with `prozedur`, with the
+    // design's caption and client size at the DPI of the display it lands on.
+    // Where it goes is the caller's to say.
+    void erzeugen(const wchar_t* klasse, const Entwurf::Fenster& entwurf, DWORD stil, DWORD exStil, HWND besitzer);
     virtual LRESULT nachricht(UINT n, WPARAM w, LPARAM l);
 
 public:

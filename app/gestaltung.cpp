@@ -119,6 +119,11 @@ QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e)
     l->setBackgroundRole(QPalette::Button);
     l->setForegroundRole(QPalette::ButtonText);
     l->setAutoFillBackground(true);
+    if (e.groesseNachText)
+        anTextAnpassen(*l);
+    // Made after the control it names, which is first in the focus order.
+    if (e.beschriftet)
+        l->setBuddy(behaelter.findChild<QWidget*>(QString::fromLatin1(e.beschriftet), Qt::FindDirectChildrenOnly));
     return l;
 }
 

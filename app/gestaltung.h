@@ -56,7 +56,9 @@ W* platziere(QWidget& behaelter, const Steuerelement& e, W* w)
 }
 
 // Each makes the control as a child of `behaelter` and places it. Controls are
-// made in the focus order of the design, since Qt tabs in creation order.
+// made in the focus order of the design, since Qt tabs in creation order. A
+// label is sized to its caption and tied to the control it names where its
+// row says so.
 QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e);
 QLineEdit* textfeld(QWidget& behaelter, const Steuerelement& e);
 QPushButton* knopf(QWidget& behaelter, const Steuerelement& e);

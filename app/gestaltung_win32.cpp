@@ -5,35 +5,76 @@
 #include <commctrl.h>
 #include <wincodec.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <future>
 #include <map>
 #include <mutex>
 
 namespace Gestaltung {
 
-RECT pixel(Twips t)
+int pixel(int twips, UINT dpi)
 {
-    const int links = Entwurf::pixel(t.links), oben = Entwurf::pixel(t.oben);
-    return {links, oben, links + Entwurf::pixel(t.breite), oben + Entwurf::pixel(t.hoehe)};
+    // To the nearest pixel; at 96 dpi, 15 twips make one.
+    return MulDiv(twips, int(dpi), 1440);
 }
 
-SIZE groesse(const Entwurf::Fenster& f)
+RECT pixel(Twips t, UINT dpi)
 {
-    return {Entwurf::pixel(f.breite), Entwurf::pixel(f.hoehe)};
+    const int links = pixel(t.links, dpi), oben = pixel(t.oben, dpi);
+    return {links, oben, links + pixel(t.breite, dpi), oben + pixel(t.hoehe, dpi)};
 }
 
-HFONT schrift(Schrift art)
+SIZE groesse(const Entwurf::Fenster& f, UINT dpi)
 {
-    static std::array<Gdi<HFONT>, 5> schriften;
-    Gdi<HFONT>& s = schriften[std::size_t(art)];
+    return {pixel(f.breite, dpi), pixel(f.hoehe, dpi)};
+}
+
+int skaliert(int pixel96, UINT dpi)
+{
+    return MulDiv(pixel96, int(dpi), int(grundDpi));
+}
+
+namespace {
+
+constexpr const wchar_t* dpiEigenschaft = L"Zapfkontor.Dpi";
+
+}  // namespace
+
+UINT dpi(HWND fenster)
+{
+    HWND oben = GetAncestor(fenster, GA_ROOT);
+    if (const auto gesetzt = UINT(UINT_PTR(GetPropW(oben, dpiEigenschaft))))
+        return gesetzt;
+    const UINT eigene = GetDpiForWindow(oben);
+    return eigene ? eigene : grundDpi;
+}
+
+void dpiSetzen(HWND fenster, UINT dpi)
+{
+    SetPropW(fenster, dpiEigenschaft, HANDLE(UINT_PTR(dpi)));
+}
+
+SIZE aussen(const Entwurf::Fenster& f, DWORD stil, DWORD exStil, UINT dpi)
+{
+    const SIZE innen = groesse(f, dpi);
+    RECT r{0, 0, innen.cx, innen.cy};
+    AdjustWindowRectExForDpi(&r, stil, FALSE, exStil, dpi);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+HFONT schrift(Schrift art, UINT dpi)
+{
+    static std::map<std::pair<Schrift, UINT>, Gdi<HFONT>> schriften;
+    Gdi<HFONT>& s = schriften[{art, dpi}];
     if (!s) {
         const Entwurf::Schriftart a = Entwurf::schriftart(art);
-        // A negative height asks for the character height in pixels, as the
-        // design's point sizes are at 96 dots per inch.
-        s.reset(CreateFontW(-a.pixelgroesse, 0, 0, 0, a.fett ? FW_BOLD : FW_NORMAL, FALSE, a.unterstrichen, FALSE,
-                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_SWISS, breit(Entwurf::schriftfamilie).c_str()));
+        // A negative height asks for the character height in pixels: the
+        // design's point sizes are 11, 18 and 24 pixels at 96 dots per inch.
+        s.reset(CreateFontW(-skaliert(a.pixelgroesse, dpi), 0, 0, 0, a.fett ? FW_BOLD : FW_NORMAL, FALSE,
+                            a.unterstrichen, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, breit(Entwurf::schriftfamilie).c_str()));
     }
     return s.get();
 }
@@ -90,7 +131,8 @@ HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, D
 {
     // A container's positions count from inside its border; a window's
     // client area has none, a picture box's sunken edge is outside its own.
-    const RECT r = pixel(e.lage);
+    const UINT d = dpi(eltern);
+    const RECT r = pixel(e.lage, d);
     int id = 100;
     for (HWND kind = GetWindow(eltern, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT))
         ++id;
@@ -101,9 +143,13 @@ HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, D
                              r.left, r.top, r.right - r.left, r.bottom - r.top, eltern,
                              reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
     SetPropW(s, entwurfsEigenschaft, HANDLE(&e));
-    SendMessageW(s, WM_SETFONT, WPARAM(schrift(e.schrift)), FALSE);
+    SendMessageW(s, WM_SETFONT, WPARAM(schrift(e.schrift, d)), FALSE);
     if (e.tooltip)
         tooltip(s, e.tooltip);
+    if (e.groesseNachText)
+        anTextAnpassen(s);
+    // A label's tie to the control it names has no place in Active
+    // Accessibility; the control's own name says what it holds.
     Vorlesen::anmelden(s, e);
     return s;
 }
@@ -111,6 +157,37 @@ HWND steuerelement(HWND eltern, const Steuerelement& e, const wchar_t* klasse, D
 const Steuerelement* entwurf(HWND steuerelement)
 {
     return static_cast<const Steuerelement*>(GetPropW(steuerelement, entwurfsEigenschaft));
+}
+
+namespace {
+
+BOOL CALLBACK neuAnordnen(HWND s, LPARAM l)
+{
+    const Steuerelement* e = entwurf(s);
+    if (!e)
+        return TRUE;
+    const auto d = UINT(l);
+    const RECT r = pixel(e->lage, d);
+    SetWindowPos(s, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(s, WM_SETFONT, WPARAM(schrift(e->schrift, d)), TRUE);
+    if (e->groesseNachText)
+        anTextAnpassen(s);
+    return TRUE;
+}
+
+}  // namespace
+
+void dpiGeaendert(HWND fenster, UINT dpi, const RECT& vorschlag)
+{
+    dpiSetzen(fenster, dpi);
+    EnumChildWindows(fenster, neuAnordnen, LPARAM(dpi));
+    SetWindowPos(fenster, nullptr, vorschlag.left, vorschlag.top, vorschlag.right - vorschlag.left,
+                 vorschlag.bottom - vorschlag.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A window that docks a control to its size does it again now.
+    RECT innen{};
+    GetClientRect(fenster, &innen);
+    SendMessageW(fenster, WM_SIZE, SIZE_RESTORED, MAKELPARAM(innen.right, innen.bottom));
+    InvalidateRect(fenster, nullptr, TRUE);
 }
 
 HWND bezeichnung(HWND eltern, const Steuerelement& e)
@@ -267,7 +344,9 @@ void bilderVorladen(const std::vector<const char*>& dateien)
         b.nachName[neu[i]] = {lauf, i};
 }
 
-HBITMAP bild(const char* datei)
+namespace {
+
+HBITMAP entschluesselt(const char* datei)
 {
     bilderVorladen({datei});
     Unterwegs u;
@@ -276,6 +355,59 @@ HBITMAP bild(const char* datei)
         u = bilder().nachName[datei];
     }
     return u.lauf.get()[u.stelle].get();
+}
+
+// The picture at another size, each pixel mixed from the four nearest of the
+// original (bilinear), so a scaled picture stays smooth.
+Gdi<HBITMAP> weichSkaliert(HBITMAP original, int breite, int hoehe)
+{
+    DIBSECTION quelle{};
+    if (!GetObjectW(original, sizeof(quelle), &quelle) || !quelle.dsBm.bmBits)
+        return nullptr;
+    const int qb = quelle.dsBm.bmWidth, qh = quelle.dsBm.bmHeight;
+    const auto* q = static_cast<const BYTE*>(quelle.dsBm.bmBits);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), breite, -hoehe, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixel = nullptr;
+    Gdi<HBITMAP> ergebnis(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixel, nullptr, 0));
+    if (!ergebnis)
+        return nullptr;
+    auto* z = static_cast<BYTE*>(pixel);
+    const auto wert = [&](int x, int y, int kanal) { return double(q[(std::size_t(y) * qb + x) * 4 + kanal]); };
+    for (int y = 0; y < hoehe; ++y) {
+        const double sy = std::clamp((y + 0.5) * qh / hoehe - 0.5, 0.0, double(qh - 1));
+        const int y0 = int(sy), y1 = std::min(y0 + 1, qh - 1);
+        const double fy = sy - y0;
+        for (int x = 0; x < breite; ++x) {
+            const double sx = std::clamp((x + 0.5) * qb / breite - 0.5, 0.0, double(qb - 1));
+            const int x0 = int(sx), x1 = std::min(x0 + 1, qb - 1);
+            const double fx = sx - x0;
+            for (int k = 0; k < 4; ++k) {
+                const double oben = wert(x0, y0, k) * (1 - fx) + wert(x1, y0, k) * fx;
+                const double unten = wert(x0, y1, k) * (1 - fx) + wert(x1, y1, k) * fx;
+                z[(std::size_t(y) * breite + x) * 4 + k] = BYTE(std::lround(oben * (1 - fy) + unten * fy));
+            }
+        }
+    }
+    return ergebnis;
+}
+
+}  // namespace
+
+HBITMAP bild(const char* datei, UINT dpi)
+{
+    HBITMAP original = entschluesselt(datei);
+    if (!original || dpi == grundDpi)
+        return original;
+    // Only the window's own thread asks for scaled pictures.
+    static std::map<std::pair<std::string, UINT>, Gdi<HBITMAP>> skalierte;
+    Gdi<HBITMAP>& b = skalierte[{datei, dpi}];
+    if (!b) {
+        BITMAP m{};
+        GetObjectW(original, sizeof(m), &m);
+        b = weichSkaliert(original, skaliert(int(m.bmWidth), dpi), skaliert(int(m.bmHeight), dpi));
+    }
+    return b.get();
 }
 
 void zeichne(HDC dc, HBITMAP bild, int x, int y)

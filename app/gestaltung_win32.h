@@ -20,11 +20,31 @@ using Entwurf::Schrift;
 using Entwurf::Steuerelement;
 using Entwurf::Twips;
 
-// The program declares no DPI awareness, so Windows scales its windows as a
-// whole and every length here is a pixel at 96 dots per inch. This is the
-// only place where the Windows program turns twips into pixels.
-RECT pixel(Twips t);
-SIZE groesse(const Entwurf::Fenster& f);
+// Lengths at the display's scale. The program is DPI aware per monitor: a
+// window is laid out at its display's dots per inch, 1440 twips an inch, 96
+// of them making the design's own pixels. This is the only place where the
+// Windows program turns twips into pixels.
+inline constexpr UINT grundDpi = 96;
+int pixel(int twips, UINT dpi);
+RECT pixel(Twips t, UINT dpi);
+SIZE groesse(const Entwurf::Fenster& f, UINT dpi);
+// A length in the design's pixels at 96 dpi (a line's width, a font's
+// height), at `dpi`.
+int skaliert(int pixel96, UINT dpi);
+
+// The DPI a window is laid out at, kept by its top-level window: set when it
+// is made, and again whenever it moves to a display of another scale.
+UINT dpi(HWND fenster);
+
+// The outer size of a top-level window whose client area is the design's.
+SIZE aussen(const Entwurf::Fenster& f, DWORD stil, DWORD exStil, UINT dpi);
+
+// WM_DPICHANGED: the window takes on the new DPI and the rectangle Windows
+// suggests, and every control made from a design row is laid out again:
+// place, font, size to its text.
+void dpiGeaendert(HWND fenster, UINT dpi, const RECT& vorschlag);
+// Sets the DPI of a window just made; for Fenster::Basis.
+void dpiSetzen(HWND fenster, UINT dpi);
 
 // Deletes a GDI object when it goes.
 struct GdiLoeschen {
@@ -33,8 +53,9 @@ struct GdiLoeschen {
 template <class H>
 using Gdi = std::unique_ptr<std::remove_pointer_t<H>, GdiLoeschen>;
 
-// The fonts of the design, made once for the life of the program.
-HFONT schrift(Schrift art);
+// The fonts of the design at a DPI, each made once for the life of the
+// program.
+HFONT schrift(Schrift art, UINT dpi);
 
 std::wstring breit(std::string_view utf8);
 std::string utf8(std::wstring_view breit);
@@ -65,10 +86,11 @@ HWND tooltips(HWND fenster);
 void anTextAnpassen(HWND bezeichnung);
 
 // A picture linked into the program as a resource named by its file name,
-// decoded by Windows' own codecs (WIC) into a 32-bit bitmap, top-down; null
-// if there is no such resource or it cannot be decoded. Each picture is
-// decoded once and kept for the life of the program.
-HBITMAP bild(const char* datei);
+// decoded by Windows' own codecs (WIC) into a 32-bit bitmap, top-down, and
+// scaled smoothly by dpi/96; null if there is no such resource or it cannot
+// be decoded. Each picture is decoded once, and scaled once per DPI, and kept
+// for the life of the program.
+HBITMAP bild(const char* datei, UINT dpi = grundDpi);
 
 // Starts decoding these pictures on another thread, so the window that
 // shows them is made meanwhile; bild() then waits only for what is missing.

@@ -9,10 +9,9 @@ constexpr const wchar_t* klasse = L"Bildfeld";
 }  // namespace
 
 Bildfeld::Bildfeld(HWND eltern, const Entwurf::Steuerelement& kasten, const char* datei)
+    : datei(datei)
 {
     Fenster::klasseAnmelden(klasse, COLOR_BTNFACE, nullptr, nullptr, prozedur);
-    if (datei)
-        bildDaten = Gestaltung::bild(datei);
     hwnd = Gestaltung::steuerelement(eltern, kasten, klasse, WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, LONG_PTR(this));
 }
@@ -24,11 +23,16 @@ Bildfeld::~Bildfeld()
         DestroyWindow(hwnd);
 }
 
+HBITMAP Bildfeld::bild() const
+{
+    return datei ? Gestaltung::bild(datei, Gestaltung::dpi(hwnd)) : nullptr;
+}
+
 void Bildfeld::malen(HDC dc) const
 {
     // The client area is the inner area; drawing is clipped to it.
-    if (bildDaten)
-        Gestaltung::zeichne(dc, bildDaten, 0, 0);
+    if (HBITMAP b = bild())
+        Gestaltung::zeichne(dc, b, 0, 0);
 }
 
 LRESULT CALLBACK Bildfeld::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)

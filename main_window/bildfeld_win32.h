@@ -21,12 +21,12 @@ public:
 
     HWND hwnd;
 
-    // The decoded picture; null for an empty box.
-    HBITMAP bild() const { return bildDaten; }
+    // The decoded picture at the window's DPI; null for an empty box.
+    HBITMAP bild() const;
 
 private:
     static LRESULT CALLBACK prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l);
     void malen(HDC dc) const;
 
-    HBITMAP bildDaten = nullptr;
+    const char* datei;
 };

@@ -128,7 +128,6 @@ Verbrauch::Verbrauch()
     cmdinfo = Gestaltung::knopf(*this, Tafel::cmdinfo);
     Picture15 = bildfeld(*this, Tafel::Picture15, bilder);
 
-    Gestaltung::anTextAnpassen(*Label2);
     lblAusgabe->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblAusgabe->setEnabled(false);
     Berechnen->setDefault(true);

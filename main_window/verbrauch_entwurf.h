@@ -88,19 +88,19 @@ inline constexpr Steuerelement txtLiter{.name = "txtLiter", .text = "55", .lage 
 // Its text is the price of the currency the window loads with, written when
 // it loads in the number conventions in force.
 inline constexpr Steuerelement txtPreis{.name = "txtPreis", .lage = {5520, 3840, 1215, 285}, .vorleseName = "Preis je Liter"};
-inline constexpr Steuerelement Label2{.name = "Label2", .text = "Sprittafel", .lage = {2520, 1680, 5250, 435}, .schrift = Schrift::Ueberschrift};
-inline constexpr Steuerelement Label3{.name = "Label3", .text = "Kilometerstand alt", .lage = {2520, 2400, 2895, 375}, .schrift = Schrift::GrossFett};
-inline constexpr Steuerelement Label4{.name = "Label4", .text = "Kilometerstand neu", .lage = {2520, 2880, 2895, 375}, .schrift = Schrift::GrossFett};
-inline constexpr Steuerelement Label5{.name = "Label5", .text = "Kraftstoff ", .lage = {2520, 3360, 2895, 375}, .schrift = Schrift::GrossFett};
+inline constexpr Steuerelement Label2{.name = "Label2", .text = "Sprittafel", .lage = {2520, 1680, 5250, 435}, .schrift = Schrift::Ueberschrift, .groesseNachText = true};
+inline constexpr Steuerelement Label3{.name = "Label3", .text = "Kilometerstand alt", .lage = {2520, 2400, 2895, 375}, .schrift = Schrift::GrossFett, .beschriftet = "txtKMalt"};
+inline constexpr Steuerelement Label4{.name = "Label4", .text = "Kilometerstand neu", .lage = {2520, 2880, 2895, 375}, .schrift = Schrift::GrossFett, .beschriftet = "txtKMneu"};
+inline constexpr Steuerelement Label5{.name = "Label5", .text = "Kraftstoff ", .lage = {2520, 3360, 2895, 375}, .schrift = Schrift::GrossFett, .beschriftet = "txtLiter"};
 inline constexpr Steuerelement Berechnen{.name = "Berechnen", .text = "&Berechnen", .lage = {3480, 4320, 3255, 375}, .schrift = Schrift::Fett,
                                          .tooltip = "Hier klicken zum Berechnen!"};
 inline constexpr Steuerelement lblAusgabe{.name = "lblAusgabe", .lage = {2760, 4800, 4725, 795}};
-inline constexpr Steuerelement Label7{.name = "Label7", .text = "Kilometer", .lage = {6840, 2520, 975, 255}, .schrift = Schrift::Fett};
-inline constexpr Steuerelement Label6{.name = "Label6", .text = "Kilometer", .lage = {6840, 3000, 975, 255}, .schrift = Schrift::Fett};
-inline constexpr Steuerelement Label8{.name = "Label8", .text = "Liter", .lage = {6840, 3480, 975, 255}, .schrift = Schrift::Fett};
+inline constexpr Steuerelement Label7{.name = "Label7", .text = "Kilometer", .lage = {6840, 2520, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtKMalt"};
+inline constexpr Steuerelement Label6{.name = "Label6", .text = "Kilometer", .lage = {6840, 3000, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtKMneu"};
+inline constexpr Steuerelement Label8{.name = "Label8", .text = "Liter", .lage = {6840, 3480, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtLiter"};
 // The currency's name, written with the price.
-inline constexpr Steuerelement Label9{.name = "Label9", .lage = {6840, 3960, 975, 255}, .schrift = Schrift::Fett};
-inline constexpr Steuerelement Label10{.name = "Label10", .text = "Preis / Liter", .lage = {2520, 3840, 2895, 375}, .schrift = Schrift::GrossFett};
+inline constexpr Steuerelement Label9{.name = "Label9", .lage = {6840, 3960, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtPreis"};
+inline constexpr Steuerelement Label10{.name = "Label10", .text = "Preis / Liter", .lage = {2520, 3840, 2895, 375}, .schrift = Schrift::GrossFett, .beschriftet = "txtPreis"};
 inline constexpr Steuerelement cmdWeiter{.name = "cmdWeiter", .text = "&weiter?", .lage = {4440, 5760, 1215, 375}};
 inline constexpr Steuerelement cmdOptionen{.name = "cmdOptionen", .text = "&Optionen", .lage = {0, 0, 5055, 375}, .tooltip = "Euro oder DM?"};
 inline constexpr Steuerelement cmdinfo{.name = "cmdinfo", .text = "I&nfo", .lage = {5040, 0, 5175, 375}, .tooltip = "Informationen!"};

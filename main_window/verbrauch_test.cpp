@@ -2,6 +2,7 @@
 #include "options_window/optionen.h"
 #include "testumgebung.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +96,29 @@ private slots:
         QVERIFY(l->font().bold() && l->font().underline());
         QCOMPARE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->text()));
         QCOMPARE(l->height(), QFontMetrics(l->font()).height());
+    }
+
+    void beschriftungenGehoerenZuIhrenFeldern_data()
+    {
+        QTest::addColumn<QStringList>("beschriftungen");
+        QTest::newRow("txtKMalt") << QStringList{"Label3", "Label7"};
+        QTest::newRow("txtKMneu") << QStringList{"Label4", "Label6"};
+        QTest::newRow("txtLiter") << QStringList{"Label5", "Label8"};
+        QTest::newRow("txtPreis") << QStringList{"Label10", "Label9"};
+    }
+
+    void beschriftungenGehoerenZuIhrenFeldern()
+    {
+        // A screen reader reads the caption and the unit as the field's, not
+        // on their own when the window becomes active.
+        QFETCH(QStringList, beschriftungen);
+        QAccessibleInterface* feld = QAccessible::queryAccessibleInterface(steuerelement(QTest::currentDataTag()));
+        QStringList gefunden;
+        for (const auto& [beschriftung, art] : feld->relations(QAccessible::Label))
+            gefunden << beschriftung->object()->objectName();
+        gefunden.sort();
+        beschriftungen.sort();
+        QCOMPARE(gefunden, beschriftungen);
     }
 
     void schriftErsatz()

@@ -10,6 +10,9 @@
 
 #include <commctrl.h>
 
+#include <map>
+#include <tuple>
+
 namespace Tafel = VerbrauchEntwurf;
 using Gestaltung::breit;
 
@@ -36,29 +39,20 @@ Verbrauch::Verbrauch()
         if (b->datei)
             bilder.push_back(b->datei);
     Gestaltung::bilderVorladen(bilder);
-    // The petrol pump, at the sizes Windows asks for; shared, so a later
-    // main window loads no second copy.
-    const HINSTANCE programm = Anwendung::instanz();
-    Fenster::klasseAnmelden(klasse, COLOR_BTNFACE,
-                            HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED)),
-                            HICON(LoadImageW(programm, MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+    Fenster::klasseAnmelden(klasse, COLOR_BTNFACE);
     // Sizable frame with title bar, system menu and close box, and neither a
     // minimise nor a maximise box; owned by the hidden owner, so it has no
     // button in the task bar.
     constexpr DWORD stil = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
     constexpr DWORD exStil = WS_EX_CONTROLPARENT;
-    const SIZE innen = Gestaltung::groesse(Tafel::fenster);
-    RECT aussen{0, 0, innen.cx, innen.cy};
-    AdjustWindowRectEx(&aussen, stil, FALSE, exStil);
-    const int breite = aussen.right - aussen.left, hoehe = aussen.bottom - aussen.top;
-    RECT frei{};
+    erzeugen(klasse, Tafel::fenster, stil, exStil, Anwendung::besitzer());
+    symboleSetzen();
+    RECT frei{}, aussen{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
-    const Entwurf::Punkt ort =
-        Entwurf::zentriert({frei.left, frei.top, frei.right - frei.left, frei.bottom - frei.top}, breite, hoehe);
-    erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, ort.x, ort.y, breite, hoehe,
-             Anwendung::besitzer());
+    GetWindowRect(hwnd, &aussen);
+    const Entwurf::Punkt ort = Entwurf::zentriert({frei.left, frei.top, frei.right - frei.left, frei.bottom - frei.top},
+                                                  aussen.right - aussen.left, aussen.bottom - aussen.top);
+    SetWindowPos(hwnd, nullptr, ort.x, ort.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     // Created in the focus order of the design; labels hold their places in
     // it without ever taking the focus.
@@ -102,9 +96,24 @@ Verbrauch::Verbrauch()
     cmdinfo = Gestaltung::knopf(hwnd, Tafel::cmdinfo);
     Picture15 = bildfeld(Tafel::Picture15);
 
-    Gestaltung::anTextAnpassen(Label2);
     tooltips = Gestaltung::tooltips(hwnd);
     letzterFokus = txtKMalt;
+}
+
+void Verbrauch::symboleSetzen()
+{
+    // The petrol pump at the sizes the window's DPI asks for, each loaded
+    // once: a later main window loads no second copy.
+    static std::map<std::pair<int, int>, HICON> geladen;
+    const UINT d = Gestaltung::dpi(hwnd);
+    for (const auto& [art, breite, hoehe] :
+         {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
+        const int b = GetSystemMetricsForDpi(breite, d), h = GetSystemMetricsForDpi(hoehe, d);
+        HICON& symbol = geladen[{b, h}];
+        if (!symbol)
+            symbol = HICON(LoadImageW(Anwendung::instanz(), MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON, b, h, 0));
+        SendMessageW(hwnd, WM_SETICON, WPARAM(art), LPARAM(symbol));
+    }
 }
 
 void Verbrauch::Form_Load()

@@ -68,6 +68,7 @@ private:
     {
         return bildfelder.emplace_back(std::make_unique<Bildfeld>(hwnd, b.kasten, b.datei)).get();
     }
+    void symboleSetzen();
     void Knopf_Click(HWND knopf);
     void standardknopf(HWND knopf);
     void ausgabeZeichnen(const DRAWITEMSTRUCT& d);

@@ -71,8 +71,8 @@ TEST_F(VerbrauchWin32, rahmenOhneMinimierenUndTaskleistenknopf)
     ASSERT_NE(besitzer, nullptr);
     EXPECT_FALSE(IsWindowVisible(besitzer));
     EXPECT_FALSE(GetWindowLongW(w->hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-    EXPECT_NE(HICON(GetClassLongPtrW(w->hwnd, GCLP_HICON)), nullptr);
-    EXPECT_NE(HICON(GetClassLongPtrW(w->hwnd, GCLP_HICONSM)), nullptr);
+    EXPECT_NE(HICON(SendMessageW(w->hwnd, WM_GETICON, ICON_BIG, 0)), nullptr);
+    EXPECT_NE(HICON(SendMessageW(w->hwnd, WM_GETICON, ICON_SMALL, 0)), nullptr);
 }
 
 TEST_F(VerbrauchWin32, mittigImArbeitsbereich)

@@ -6,7 +6,6 @@
 #include "options_window/optionen_entwurf.h"
 
 namespace Tafel = OptionenEntwurf;
-using Gestaltung::breit;
 
 namespace {
 
@@ -21,11 +20,9 @@ Optionen::Optionen()
     // has its own button in the task bar and either window can be in front.
     constexpr DWORD stil = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     constexpr DWORD exStil = WS_EX_CONTROLPARENT;
-    const SIZE innen = Gestaltung::groesse(Tafel::fenster);
-    RECT aussen{0, 0, innen.cx, innen.cy};
-    AdjustWindowRectEx(&aussen, stil, FALSE, exStil);
-    erzeugen(klasse, breit(Tafel::fenster.titel).c_str(), stil, exStil, CW_USEDEFAULT, CW_USEDEFAULT,
-             aussen.right - aussen.left, aussen.bottom - aussen.top, nullptr);
+    erzeugen(klasse, Tafel::fenster, stil, exStil, nullptr);
+    RECT innen{};
+    GetClientRect(hwnd, &innen);
 
     // The panel first: it lies above the workspace, which fills the client
     // area in the application-workspace colour and never holds a document.
@@ -35,8 +32,8 @@ Optionen::Optionen()
     // keys move between them.
     SetWindowLongW(Picture1->hwnd, GWL_EXSTYLE, GetWindowLongW(Picture1->hwnd, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     CLIENTCREATESTRUCT mdi{nullptr, 1000};
-    mdiClient = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, innen.cx,
-                                innen.cy, hwnd, nullptr, Anwendung::instanz(), &mdi);
+    mdiClient = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, innen.right,
+                                innen.bottom, hwnd, nullptr, Anwendung::instanz(), &mdi);
 
     // Inside the panel, from the top-left of its inner area. The two options
     // are one group; each is too narrow for more than its circle.
@@ -160,7 +157,8 @@ LRESULT Optionen::nachricht(UINT n, WPARAM w, LPARAM l)
             break;  // still being made
         // Docked to the top: the panel spans the width and keeps its height.
         const int breite = LOWORD(l), hoehe = HIWORD(l);
-        MoveWindow(Picture1->hwnd, 0, 0, breite, Gestaltung::pixel(Tafel::Picture1.lage).bottom, TRUE);
+        MoveWindow(Picture1->hwnd, 0, 0, breite, Gestaltung::pixel(Tafel::Picture1.lage, Gestaltung::dpi(hwnd)).bottom,
+                   TRUE);
         MoveWindow(mdiClient, 0, 0, breite, hoehe, TRUE);
         return 0;
     }

@@ -107,6 +107,27 @@ TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInBeidenGroessen)
     FreeLibrary(exe);
 }
 
+TEST(Manifest, sagtDpiBewusstJeBildschirmUndKeineStile)
+{
+    HMODULE exe =
+        LoadLibraryExW(programm().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(exe, nullptr);
+    // The program's own manifest: resource 1 of type 24 (RT_MANIFEST).
+    HRSRC quelle = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(quelle, nullptr);
+    const auto* anfang = static_cast<const char*>(LockResource(LoadResource(exe, quelle)));
+    const std::string manifest(anfang, SizeofResource(exe, quelle));
+    FreeLibrary(exe);
+    for (const char* muss :
+         {"<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2<",
+          "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
+          "<supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/>",  // Windows 10 and 11
+          "level=\"asInvoker\""})
+        EXPECT_NE(manifest.find(muss), std::string::npos) << muss;
+    // The classic look of the design: no visual styles.
+    EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
+}
+
 TEST(Programm, startetMitSeinemFensterUndEndetMitStatusNull)
 {
     std::wstring befehl = L"\"" + programm() + L"\"";

@@ -3,7 +3,8 @@
 # Xvfb as every script starts it. -noreset: by default the server resets
 # when its last client goes, and turns away a client that connects meanwhile
 # (a test's next program, straight after a short-lived xprop).
-XVFB_ARGUMENTE=(-a -s "-screen 0 1280x1024x24 -noreset")
+# XVFB_BILDSCHIRM asks for another screen size (a high-DPI one, say).
+XVFB_ARGUMENTE=(-a -s "-screen 0 ${XVFB_BILDSCHIRM:-1280x1024x24} -noreset")
 
 # Runs the command (the calling script again, as a rule) on an Xvfb of its
 # own where $DISPLAY names no X server.
