@@ -34,6 +34,8 @@ frmAbout::frmAbout()
     setBackgroundRole(QPalette::Button);
     // Blocks the options window too, which has no owner.
     setWindowModality(Qt::ApplicationModal);
+    // Opening it, a screen reader says every text once, in reading order.
+    setAccessibleDescription(QString::fromStdString(Entwurf::vorlesetext(Tafel::vorleseFolge)));
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.

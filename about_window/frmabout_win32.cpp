@@ -1,6 +1,7 @@
 #include "about_window/frmabout_win32.h"
 
 #include "app/anwendung_win32.h"
+#include "app/vorlesen_win32.h"
 
 namespace Tafel = frmAboutEntwurf;
 
@@ -32,6 +33,8 @@ frmAbout::frmAbout()
     constexpr DWORD stil = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     constexpr DWORD exStil = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     erzeugen(klasse, Tafel::fenster, stil, exStil, nullptr);
+    // Opening it, a screen reader says every text once, in reading order.
+    Vorlesen::fensterAnmelden(hwnd, Entwurf::vorlesetext(Tafel::vorleseFolge));
 
     // Created in the order of the design, which is also its focus order; the
     // lines are painted on the background, under every control.

@@ -22,6 +22,22 @@ int innerhalb(int start, int anfang, int platz, int laenge)
 
 }  // namespace
 
+std::string vorlesetext(std::span<const Steuerelement* const> folge)
+{
+    std::string passage;
+    for (const Steuerelement* e : folge) {
+        const std::string_view text = e->text;
+        if (text.empty())
+            continue;
+        if (!passage.empty())
+            passage += ' ';
+        passage += text;
+        if (!text.ends_with('.'))
+            passage += '.';
+    }
+    return passage;
+}
+
 Punkt zentriert(Rechteck frei, int breite, int hoehe)
 {
     return {mitte(frei.x, frei.breite, breite), mitte(frei.y, frei.hoehe, hoehe)};

@@ -5,6 +5,9 @@
 
 #include "version.h"
 
+#include <span>
+#include <string>
+
 namespace Entwurf {
 
 // Twips are 1/1440 inch: 15 make one pixel at 96 dots per inch.
@@ -82,6 +85,10 @@ struct Steuerelement {
     // control's, not on its own.
     const char* beschriftet = nullptr;
 };
+
+// The texts of these rows as one passage for a screen reader: each once, in
+// the order given, each ending a sentence.
+std::string vorlesetext(std::span<const Steuerelement* const> folge);
 
 // A window's caption and the size of its client area.
 struct Fenster {

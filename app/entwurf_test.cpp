@@ -23,6 +23,16 @@ TEST(Twips, fuenfzehnJePixelAufsNaechsteGerundet)
     EXPECT_EQ(pixel(-8), -1);
 }
 
+TEST(Vorlesetext, jederTextEinmalAlsSatzInDerGegebenenFolge)
+{
+    static constexpr Steuerelement titel{.name = "a", .text = "Tankumat"};
+    static constexpr Steuerelement satz{.name = "b", .text = "Ein Satz."};
+    static constexpr Steuerelement leer{.name = "c"};
+    constexpr const Steuerelement* folge[] = {&titel, &leer, &satz, &titel};
+    EXPECT_EQ(vorlesetext(folge), "Tankumat. Ein Satz. Tankumat.");
+    EXPECT_EQ(vorlesetext({}), "");
+}
+
 TEST(Zentriert, woEsPasstSonstDieEckeAufDemBildschirm)
 {
     const Rechteck frei{0, 0, 1280, 1024};

@@ -121,9 +121,13 @@ QLabel* bezeichnung(QWidget& behaelter, const Steuerelement& e)
     l->setAutoFillBackground(true);
     if (e.groesseNachText)
         anTextAnpassen(*l);
-    // Made after the control it names, which is first in the focus order.
-    if (e.beschriftet)
-        l->setBuddy(behaelter.findChild<QWidget*>(QString::fromLatin1(e.beschriftet), Qt::FindDirectChildrenOnly));
+    // Made after the control it names, which is first in the focus order; or
+    // it names the window whose text it is.
+    if (e.beschriftet) {
+        const QString name = QString::fromLatin1(e.beschriftet);
+        l->setBuddy(behaelter.objectName() == name ? &behaelter
+                                                   : behaelter.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly));
+    }
     return l;
 }
 

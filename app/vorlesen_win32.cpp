@@ -30,6 +30,8 @@ LONG rolleVon(HWND steuerelement, Entwurf::Rolle entworfen)
     case Entwurf::Rolle::Gruppe: return ROLE_SYSTEM_GROUPING;
     case Entwurf::Rolle::Eigene: break;
     }
+    if (GetWindowLongW(steuerelement, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME)
+        return ROLE_SYSTEM_DIALOG;
     wchar_t klasse[32] = {};
     GetClassNameW(steuerelement, klasse, 32);
     const LONG stil = GetWindowLongW(steuerelement, GWL_STYLE);
@@ -185,6 +187,14 @@ void anmelden(HWND steuerelement, const Entwurf::Steuerelement& e)
     auto* angaben = new Angaben{&e, rolleVon(steuerelement, e.rolle), {}};
     SetPropW(steuerelement, eigenschaft, angaben);
     SetWindowSubclass(steuerelement, unterklasse, 1, DWORD_PTR(angaben));
+}
+
+void fensterAnmelden(HWND fenster, std::string_view beschreibung)
+{
+    // A window is no row of a table: its own kind, its caption as its name.
+    static constexpr Entwurf::Steuerelement fensterSelbst{.name = ""};
+    anmelden(fenster, fensterSelbst);
+    static_cast<Angaben*>(GetPropW(fenster, eigenschaft))->beschreibung = Gestaltung::breit(beschreibung);
 }
 
 void beschreibung(HWND steuerelement, std::string_view text)

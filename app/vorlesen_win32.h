@@ -16,6 +16,10 @@ namespace Vorlesen {
 // must outlive the control (design rows live as long as the program).
 void anmelden(HWND steuerelement, const Entwurf::Steuerelement& e);
 
+// A top-level window answers screen readers with this description (UTF-8):
+// what it says when it opens.
+void fensterAnmelden(HWND fenster, std::string_view beschreibung);
+
 // A description that follows what the control shows (UTF-8), in place of the
 // row's; screen readers listening are told it changed.
 void beschreibung(HWND steuerelement, std::string_view text);

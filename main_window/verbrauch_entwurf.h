@@ -80,11 +80,11 @@ inline constexpr Steuerelement Label1{.name = "Label1", .text = "Label1", .lage 
 // ---- the controls, in the focus order (the frame takes places 4 to 21 and 37) --
 
 inline constexpr Steuerelement txtKMalt{.name = "txtKMalt", .text = "8211", .lage = {5520, 2400, 1215, 285},
-                                        .vorleseName = "Kilometerstand alt, in Kilometer"};
+                                        .vorleseName = "Kilometerstand alt", .beschreibung = "in Kilometer"};
 inline constexpr Steuerelement txtKMneu{.name = "txtKMneu", .text = "8965", .lage = {5520, 2880, 1215, 285},
-                                        .vorleseName = "Kilometerstand neu, in Kilometer"};
+                                        .vorleseName = "Kilometerstand neu", .beschreibung = "in Kilometer"};
 inline constexpr Steuerelement txtLiter{.name = "txtLiter", .text = "55", .lage = {5520, 3360, 1215, 285},
-                                        .vorleseName = "Kraftstoff, in Liter"};
+                                        .vorleseName = "Kraftstoff", .beschreibung = "in Liter"};
 // Its text is the price of the currency the window loads with, written when
 // it loads in the number conventions in force.
 inline constexpr Steuerelement txtPreis{.name = "txtPreis", .lage = {5520, 3840, 1215, 285}, .vorleseName = "Preis je Liter"};
@@ -95,11 +95,11 @@ inline constexpr Steuerelement Label5{.name = "Label5", .text = "Kraftstoff ", .
 inline constexpr Steuerelement Berechnen{.name = "Berechnen", .text = "&Berechnen", .lage = {3480, 4320, 3255, 375}, .schrift = Schrift::Fett,
                                          .tooltip = "Hier klicken zum Berechnen!"};
 inline constexpr Steuerelement lblAusgabe{.name = "lblAusgabe", .lage = {2760, 4800, 4725, 795}};
-inline constexpr Steuerelement Label7{.name = "Label7", .text = "Kilometer", .lage = {6840, 2520, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtKMalt"};
-inline constexpr Steuerelement Label6{.name = "Label6", .text = "Kilometer", .lage = {6840, 3000, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtKMneu"};
-inline constexpr Steuerelement Label8{.name = "Label8", .text = "Liter", .lage = {6840, 3480, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtLiter"};
+inline constexpr Steuerelement Label7{.name = "Label7", .text = "Kilometer", .lage = {6840, 2520, 975, 255}, .schrift = Schrift::Fett};
+inline constexpr Steuerelement Label6{.name = "Label6", .text = "Kilometer", .lage = {6840, 3000, 975, 255}, .schrift = Schrift::Fett};
+inline constexpr Steuerelement Label8{.name = "Label8", .text = "Liter", .lage = {6840, 3480, 975, 255}, .schrift = Schrift::Fett};
 // The currency's name, written with the price.
-inline constexpr Steuerelement Label9{.name = "Label9", .lage = {6840, 3960, 975, 255}, .schrift = Schrift::Fett, .beschriftet = "txtPreis"};
+inline constexpr Steuerelement Label9{.name = "Label9", .lage = {6840, 3960, 975, 255}, .schrift = Schrift::Fett};
 inline constexpr Steuerelement Label10{.name = "Label10", .text = "Preis / Liter", .lage = {2520, 3840, 2895, 375}, .schrift = Schrift::GrossFett, .beschriftet = "txtPreis"};
 inline constexpr Steuerelement cmdWeiter{.name = "cmdWeiter", .text = "&weiter?", .lage = {4440, 5760, 1215, 375}};
 inline constexpr Steuerelement cmdOptionen{.name = "cmdOptionen", .text = "&Optionen", .lage = {0, 0, 5055, 375}, .tooltip = "Euro oder DM?"};

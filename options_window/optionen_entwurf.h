@@ -25,9 +25,9 @@ inline constexpr Steuerelement Picture1{.name = "Picture1", .lage = {0, 0, 4215,
 inline constexpr Steuerelement Option1{.name = "Option1", .lage = {360, 240, 255, 495}, .vorleseName = "Euro"};
 inline constexpr Steuerelement Option2{.name = "Option2", .text = "Option2", .lage = {360, 960, 255, 375}, .vorleseName = "DM"};
 inline constexpr Steuerelement Label1{.name = "Label1", .text = " EURO", .lage = {840, 360, 1095, 375}, .schrift = Schrift::GrossFett,
-                                      .tooltip = "Euro als Währung", .beschriftet = "Option1"};
+                                      .tooltip = "Euro als Währung"};
 inline constexpr Steuerelement Label2{.name = "Label2", .text = "DM", .lage = {960, 960, 735, 495}, .schrift = Schrift::GrossFett,
-                                      .tooltip = "DM als Währung", .beschriftet = "Option2"};
+                                      .tooltip = "DM als Währung"};
 inline constexpr Steuerelement cmdOptionOk{.name = "cmdOptionOk", .text = "&Ok", .lage = {2280, 1080, 1575, 495}};
 
 // clang-format on

@@ -76,8 +76,8 @@ def main():
                                  capture_output=True, text=True).stdout
         if "_NET_WM_STATE_SKIP_TASKBAR" not in zustand:
             fehler(f"the main window has a task-bar button: {zustand.strip()}")
-        alt = textfeld("Kilometerstand alt, in Kilometer")
-        neu = textfeld("Kilometerstand neu, in Kilometer")
+        alt = textfeld("Kilometerstand alt")
+        neu = textfeld("Kilometerstand neu")
         xdotool("key", "ctrl+a")
         xdotool("type", "8300")
         erwarte_text(alt, "8300", "typed after the start")

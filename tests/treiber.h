@@ -79,6 +79,7 @@ public:
     virtual std::string vorleseName(Ort o) = 0;
     virtual std::string vorleseBeschreibung(Ort o) = 0;
     virtual Rolle vorleseRolle(Ort o) = 0;
+    virtual std::string fensterBeschreibung(Fenster f) = 0;
 
     // ---- the main window's public variables, by name: whole numbers in
     // digits, DurchVerbrauch in the shortest form that reads back ("7.29"),

@@ -197,6 +197,11 @@ public:
     std::string vorleseName(Ort o) override { return utf8(zugang(o)->text(QAccessible::Name)); }
     std::string vorleseBeschreibung(Ort o) override { return utf8(zugang(o)->text(QAccessible::Description)); }
 
+    std::string fensterBeschreibung(Fenster f) override
+    {
+        return utf8(QAccessible::queryAccessibleInterface(fenster(f))->text(QAccessible::Description));
+    }
+
     Rolle vorleseRolle(Ort o) override
     {
         switch (zugang(o)->role()) {

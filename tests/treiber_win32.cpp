@@ -262,6 +262,8 @@ public:
     std::string vorleseName(Ort o) override { return lies(&IAccessible::get_accName, steuerelement(o)); }
     std::string vorleseBeschreibung(Ort o) override { return lies(&IAccessible::get_accDescription, steuerelement(o)); }
 
+    std::string fensterBeschreibung(Fenster f) override { return lies(&IAccessible::get_accDescription, fenster(f)); }
+
     Rolle vorleseRolle(Ort o) override
     {
         Zugang z;

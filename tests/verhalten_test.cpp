@@ -728,11 +728,11 @@ constexpr Fenster V = Fenster::Verbrauch, O = Fenster::Optionen, A = Fenster::fr
 INSTANTIATE_TEST_SUITE_P(
     Alle, Vorlesen,
     ::testing::Values(
-        // The main window. Text boxes are named by what they hold; the price
-        // is described by its currency.
-        Vorgelesen{{V, "txtKMalt"}, Rolle::Textfeld, "Kilometerstand alt, in Kilometer", ""},
-        Vorgelesen{{V, "txtKMneu"}, Rolle::Textfeld, "Kilometerstand neu, in Kilometer", ""},
-        Vorgelesen{{V, "txtLiter"}, Rolle::Textfeld, "Kraftstoff, in Liter", ""},
+        // The main window. Text boxes are named by what they hold and
+        // described by its unit, the price by its currency.
+        Vorgelesen{{V, "txtKMalt"}, Rolle::Textfeld, "Kilometerstand alt", "in Kilometer"},
+        Vorgelesen{{V, "txtKMneu"}, Rolle::Textfeld, "Kilometerstand neu", "in Kilometer"},
+        Vorgelesen{{V, "txtLiter"}, Rolle::Textfeld, "Kraftstoff", "in Liter"},
         Vorgelesen{{V, "txtPreis"}, Rolle::Textfeld, "Preis je Liter", "Euro"},
         Vorgelesen{{V, "Picture1"}, Rolle::Bild, "Scheinwerfer bei Nacht", ""},
         Vorgelesen{{V, "Picture2"}, Rolle::Bild, "Rücklicht", ""},
@@ -795,6 +795,19 @@ TEST_F(Hauptfenster, ergebnisIstDieBeschreibungVonWeiter)
     EXPECT_EQ(t().vorleseName(lblAusgabe), beispielSatz);
     t().klicken(cmdWeiter);
     EXPECT_EQ(t().vorleseBeschreibung(cmdWeiter), "");
+}
+
+TEST_F(Infofenster, oeffnenSagtJedenTextEinmalInLeserichtung)
+{
+    std::string gesagt;
+    EXPECT_TRUE(ueberInfo([&] {
+        gesagt = t().fensterBeschreibung(Fenster::frmAbout);
+        t().klicken(cmdOK);
+    }));
+    EXPECT_EQ(gesagt,
+              "Tankumat. Version 1.03. Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen "
+              "und gibt die Kosten auf 100 Kilometer bezogen an. Programmiert vom Zapfkontor-Team im Mai "
+              "2003. Freeware.");
 }
 
 TEST_F(Hauptfenster, preisBeschreibtDieWaehrung)

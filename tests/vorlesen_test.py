@@ -26,11 +26,12 @@ def main():
             k.name == "Berechnen" for k in alle(app)) else None)
         if knoten is None:
             fehler("no button 'Berechnen' in the accessibility tree")
-        namen = {k.name: k for k in knoten}
+        # The captions beside the fields say the same as their names.
+        namen = {k.name: k for k in knoten if k.getRole() != pyatspi.ROLE_LABEL}
 
         # Every text box has a name that says what goes in it.
-        felder = {"Kilometerstand alt, in Kilometer": "1000", "Kilometerstand neu, in Kilometer": "1500",
-                  "Kraftstoff, in Liter": "40", "Preis je Liter": "1,5"}
+        felder = {"Kilometerstand alt": "1000", "Kilometerstand neu": "1500",
+                  "Kraftstoff": "40", "Preis je Liter": "1,5"}
         for name, text in felder.items():
             feld = namen.get(name)
             if feld is None or feld.getRole() != pyatspi.ROLE_TEXT:
