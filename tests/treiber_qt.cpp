@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -226,16 +227,21 @@ public:
 
     void leerlauf() override
     {
-        // Twice: what the first round posts (a deferred delete, an access
-        // key's delayed click) runs in the second.
-        for (int i = 0; i < 2; ++i) {
-            QApplication::sendPostedEvents();
+        // Until nothing is left to do: what one round posts (a deferred
+        // delete) runs in the next, and an access key presses its button as
+        // an animated click, which lets go of it on a timer.
+        const auto gedrueckt = [] {
+            const QWidgetList alle = QApplication::allWidgets();
+            return std::any_of(alle.begin(), alle.end(), [](QWidget* w) {
+                auto* knopf = qobject_cast<QAbstractButton*>(w);
+                return knopf && knopf->isDown();
+            });
+        };
+        for (int runde = 0; runde < 2 || (gedrueckt() && runde < 200); ++runde) {
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QApplication::processEvents();
+            // A button held down waits for its timer: sleep until it fires.
+            QApplication::processEvents(gedrueckt() ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
         }
-        // An access key presses its button as an animated click, which
-        // releases it after a timer.
-        QTest::qWait(150);
     }
 
     Meldung beantworteMeldung(const std::function<void()>& aktion) override
