@@ -13,8 +13,6 @@
 #include "main_window/verbrauch_entwurf.h"
 #include "options_window/optionen_entwurf.h"
 
-#include <wincodec.h>
-
 #include <cmath>
 #include <cstdlib>
 
@@ -79,37 +77,6 @@ std::vector<std::string> wieEntworfenBei(HWND fenster, const Entwurf::Fenster& e
     return p.fehler;
 }
 
-// A picture file decoded and scaled by Windows' own codecs.
-Pixelbild skaliertAusDatei(const std::string& pfad, UINT dpi)
-{
-    Pixelbild b;
-    IWICImagingFactory* fabrik = nullptr;
-    IWICBitmapDecoder* decoder = nullptr;
-    IWICBitmapFrameDecode* rahmen = nullptr;
-    IWICBitmapScaler* skalierer = nullptr;
-    IWICBitmapSource* bgr = nullptr;
-    UINT breite = 0, hoehe = 0;
-    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                   reinterpret_cast<void**>(&fabrik))) &&
-        SUCCEEDED(fabrik->CreateDecoderFromFilename(Gestaltung::breit(pfad).c_str(), nullptr, GENERIC_READ,
-                                                    WICDecodeMetadataCacheOnDemand, &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &rahmen)) && SUCCEEDED(rahmen->GetSize(&breite, &hoehe)) &&
-        SUCCEEDED(fabrik->CreateBitmapScaler(&skalierer)) &&
-        SUCCEEDED(skalierer->Initialize(rahmen, UINT(std::lround(breite * dpi / 96.0)),
-                                        UINT(std::lround(hoehe * dpi / 96.0)), WICBitmapInterpolationModeFant)) &&
-        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, skalierer, &bgr)) &&
-        SUCCEEDED(bgr->GetSize(&breite, &hoehe))) {
-        b.breite = int(breite);
-        b.hoehe = int(hoehe);
-        b.punkte.resize(std::size_t(breite) * hoehe);
-        bgr->CopyPixels(nullptr, breite * 4, breite * 4 * hoehe, reinterpret_cast<BYTE*>(b.punkte.data()));
-    }
-    for (IUnknown* u : std::initializer_list<IUnknown*>{bgr, skalierer, rahmen, decoder, fabrik})
-        if (u)
-            u->Release();
-    return b;
-}
-
 class Skalierung : public Fenstertest {};
 
 TEST_F(Skalierung, dieDpiDesPrefix)
@@ -162,7 +129,7 @@ TEST_F(Skalierung, symboleInDerGroesseDerDpi)
 TEST_F(Skalierung, bildGlattSkaliert)
 {
     const UINT dpi = erwarteteDpi();
-    const Pixelbild datei = skaliertAusDatei(ZAPFKONTOR_ASSETS "/Picture1.jpg", dpi);
+    const Pixelbild datei = ausDatei(ZAPFKONTOR_ASSETS "/Picture1.jpg", dpi);
     const Pixelbild gezeigt = innenansicht(w->Picture1->hwnd);
     ASSERT_EQ(datei.breite, int(std::lround(115 * dpi / 96.0)));
     // The picture fills the inner area from its top-left corner.

@@ -146,27 +146,31 @@ std::wstring tooltip(HWND tooltips, HWND steuerelement)
     return puffer;
 }
 
-Pixelbild ausDatei(const std::string& pfad)
+Pixelbild ausDatei(const std::string& pfad, UINT dpi)
 {
     Pixelbild b;
     IWICImagingFactory* fabrik = nullptr;
     IWICBitmapDecoder* decoder = nullptr;
     IWICBitmapFrameDecode* rahmen = nullptr;
+    IWICBitmapScaler* skalierer = nullptr;
     IWICBitmapSource* bgr = nullptr;
     UINT breite = 0, hoehe = 0;
     if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                    reinterpret_cast<void**>(&fabrik))) &&
         SUCCEEDED(fabrik->CreateDecoderFromFilename(Gestaltung::breit(pfad).c_str(), nullptr, GENERIC_READ,
                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
-        SUCCEEDED(decoder->GetFrame(0, &rahmen)) &&
-        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, rahmen, &bgr)) &&
+        SUCCEEDED(decoder->GetFrame(0, &rahmen)) && SUCCEEDED(rahmen->GetSize(&breite, &hoehe)) &&
+        SUCCEEDED(fabrik->CreateBitmapScaler(&skalierer)) &&
+        SUCCEEDED(skalierer->Initialize(rahmen, MulDiv(int(breite), int(dpi), 96), MulDiv(int(hoehe), int(dpi), 96),
+                                        WICBitmapInterpolationModeFant)) &&
+        SUCCEEDED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, skalierer, &bgr)) &&
         SUCCEEDED(bgr->GetSize(&breite, &hoehe))) {
         b.breite = int(breite);
         b.hoehe = int(hoehe);
         b.punkte.resize(std::size_t(breite) * hoehe);
         bgr->CopyPixels(nullptr, breite * 4, breite * 4 * hoehe, reinterpret_cast<BYTE*>(b.punkte.data()));
     }
-    for (IUnknown* u : std::initializer_list<IUnknown*>{bgr, rahmen, decoder, fabrik})
+    for (IUnknown* u : std::initializer_list<IUnknown*>{bgr, skalierer, rahmen, decoder, fabrik})
         if (u)
             u->Release();
     return b;

@@ -71,8 +71,9 @@ struct Pixelbild {
     std::uint32_t pixel(int x, int y) const { return punkte[std::size_t(y * breite + x)] & 0xFFFFFF; }
 };
 
-// A picture file decoded by Windows' codecs, straight from the file.
-Pixelbild ausDatei(const std::string& pfad);
+// A picture file decoded by Windows' codecs, straight from the file, and
+// scaled by them by dpi/96 (at 96: as it is).
+Pixelbild ausDatei(const std::string& pfad, UINT dpi = 96);
 // What a window draws into its client area (WM_PRINTCLIENT).
 Pixelbild innenansicht(HWND fenster);
 
