@@ -300,16 +300,7 @@ public:
 
     Meldung beantworteMeldung(const std::function<void()>& aktion) override
     {
-        const Testumgebung::Meldung gesehen = Testumgebung::beantworteMeldung(aktion);
-        Meldung m;
-        m.erschienen = gesehen.erschienen;
-        m.titel = utf8(gesehen.titel);
-        m.text = utf8(gesehen.text);
-        for (const std::wstring& k : gesehen.knoepfe)
-            m.knoepfe.push_back(utf8(k));
-        m.symbol = gesehen.symbol;
-        m.vomHauptfenster = ::Fenster::istGeladen<Verbrauch>() && gesehen.besitzer == fenster(Fenster::Verbrauch);
-        return m;
+        return Testumgebung::beantworteMeldung(aktion);
     }
 
     bool waehrendInfo(const std::function<void()>& oeffnen, const std::function<void()>& imFenster) override

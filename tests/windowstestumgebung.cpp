@@ -38,7 +38,7 @@ void schicke(UINT nachricht, WPARAM w, LPARAM l)
 }
 
 HHOOK haken = nullptr;
-Meldung* laufend = nullptr;
+Verhalten::Meldung* laufend = nullptr;
 
 BOOL CALLBACK kindLesen(HWND kind, LPARAM)
 {
@@ -46,12 +46,12 @@ BOOL CALLBACK kindLesen(HWND kind, LPARAM)
     GetClassNameW(kind, klasse, 32);
     const LONG stil = GetWindowLongW(kind, GWL_STYLE);
     if (lstrcmpiW(klasse, L"Button") == 0)
-        laufend->knoepfe.push_back(text(kind));
+        laufend->knoepfe.push_back(Gestaltung::utf8(text(kind)));
     else if (lstrcmpiW(klasse, L"Static") == 0 && (stil & SS_TYPEMASK) == SS_ICON)
         // The box keeps an icon control, empty and hidden, when it shows none.
         laufend->symbol = laufend->symbol || (IsWindowVisible(kind) && SendMessageW(kind, STM_GETICON, 0, 0));
     else if (lstrcmpiW(klasse, L"Static") == 0 && !text(kind).empty())
-        laufend->text = text(kind);
+        laufend->text = Gestaltung::utf8(text(kind));
     return TRUE;
 }
 
@@ -63,8 +63,9 @@ LRESULT CALLBACK cbt(int code, WPARAM w, LPARAM l)
         GetClassNameW(box, klasse, 32);
         if (lstrcmpW(klasse, L"#32770") == 0) {
             laufend->erschienen = true;
-            laufend->titel = text(box);
-            laufend->besitzer = GetWindow(box, GW_OWNER);
+            laufend->titel = Gestaltung::utf8(text(box));
+            laufend->vomHauptfenster =
+                Fenster::istGeladen<Verbrauch>() && GetWindow(box, GW_OWNER) == Fenster::instanz<Verbrauch>().hwnd;
             EnumChildWindows(box, kindLesen, 0);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
@@ -95,9 +96,9 @@ void alt(wchar_t buchstabe)
     schicke(WM_SYSKEYUP, VkKeyScanW(buchstabe) & 0xFF, mitAlt | LPARAM(0xC0000000));
 }
 
-Meldung beantworteMeldung(const std::function<void()>& aktion)
+Verhalten::Meldung beantworteMeldung(const std::function<void()>& aktion)
 {
-    Meldung m;
+    Verhalten::Meldung m;
     laufend = &m;
     haken = SetWindowsHookExW(WH_CBT, cbt, nullptr, GetCurrentThreadId());
     aktion();

@@ -7,6 +7,7 @@
 #include "app/anwendung_win32.h"
 #include "app/fenster_win32.h"
 #include "main_window/verbrauch_win32.h"
+#include "treiber.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -27,19 +28,9 @@ void taste(UINT vk);
 void tippe(std::wstring_view text);
 void alt(wchar_t buchstabe);
 
-// What a message box showed before the test answered it with OK.
-struct Meldung {
-    bool erschienen = false;
-    std::wstring titel;
-    std::wstring text;
-    std::vector<std::wstring> knoepfe;
-    bool symbol = false;
-    HWND besitzer = nullptr;
-};
-
 // Runs `aktion`, answers the message box it opens with OK and returns what
 // the box showed; `erschienen` is false when none opened.
-Meldung beantworteMeldung(const std::function<void()>& aktion);
+Verhalten::Meldung beantworteMeldung(const std::function<void()>& aktion);
 
 // A control's rectangle in the client area of its parent.
 RECT lage(HWND steuerelement);
