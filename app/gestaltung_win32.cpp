@@ -6,7 +6,6 @@
 #include <wincodec.h>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <future>
 #include <map>
