@@ -88,8 +88,9 @@ def main():
         try:
             def schritt(name, tasten, fertig):
                 # Orca speaks from the events of a step after the program
-                # has taken it; it is given a moment for that before the next.
-                time.sleep(1.5)
+                # has taken it; it is given a moment for that before the next,
+                # generous for a busy machine.
+                time.sleep(2.5)
                 schritte.append((name, jetzt()))
                 for t in tasten:
                     taste(t)
@@ -114,7 +115,7 @@ def main():
             schritt("Info", ["alt+n"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "OK"))
             schritt("Info geschlossen", ["Escape"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"))
             schritt("Bild", ["Tab", "Tab", "Tab", "Tab"], fokussiert(pyatspi.ROLE_IMAGE, "Scheinwerfer bei Nacht"))
-            time.sleep(1.5)
+            time.sleep(2.5)
             schritte.append(("Ende", jetzt()))
         finally:
             prozess.terminate()
