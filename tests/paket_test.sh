@@ -37,7 +37,7 @@ grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $
 # The man page reads without a complaint from groff.
 warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz" 2>&1 >/dev/null)
 [ -z "$warnungen" ] || fehler "man page: $warnungen"
-zcat "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz" | grep -q '^\.SH RÜCKGABEWERT' || fehler "man page without exit status"
+grep -q '^\.SH RÜCKGABEWERT' <<<"$(zcat "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz")" || fehler "man page without exit status"
 
 # Debian's own checker: no error and no warning (notes are fine). As root
 # it only says so first.
