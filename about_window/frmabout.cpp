@@ -74,7 +74,6 @@ void frmAbout::cmdOK_Click()
 void frmAbout::linie(const Linie& entwurf)
 {
     Line1[std::size_t(entwurf.index)] = entwurf;
-    linienFolge[std::size_t(linienErstellt++)] = entwurf.index;
 }
 
 void frmAbout::paintEvent(QPaintEvent*)
@@ -84,8 +83,9 @@ void frmAbout::paintEvent(QPaintEvent*)
     // Centred half a pen width below its own row, a line covers whole pixel
     // rows, which antialiasing then fills exactly.
     maler.setRenderHint(QPainter::Antialiasing);
-    for (const int index : linienFolge) {
-        const Linie& l = Line1[std::size_t(index)];
+    // In the order the window creates them: a later line over an earlier one.
+    for (const Linie* entworfen : Tafel::linien) {
+        const Linie& l = Line1[std::size_t(entworfen->index)];
         maler.setPen(QPen(QColor(l.rot, l.gruen, l.blau), l.breite, Qt::SolidLine, Qt::FlatCap));
         const qreal mitte = l.breite / 2.0;
         maler.drawLine(QLineF(Entwurf::pixel(l.x1), Entwurf::pixel(l.y1) + mitte, Entwurf::pixel(l.x2),

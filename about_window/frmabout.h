@@ -44,8 +44,4 @@ private:
     void linie(const Linie& entwurf);
 
     QImage glocke;
-    // Indices into Line1 in the order the window creates them: a later line
-    // is painted over an earlier one.
-    std::array<int, 2> linienFolge{};
-    int linienErstellt = 0;
 };

@@ -55,7 +55,6 @@ frmAbout::frmAbout()
 void frmAbout::linie(const Linie& entwurf)
 {
     Line1[std::size_t(entwurf.index)] = entwurf;
-    linienFolge[std::size_t(linienErstellt++)] = entwurf.index;
 }
 
 void frmAbout::cmdOK_Click()
@@ -101,8 +100,9 @@ void frmAbout::malen(HDC dc) const
     const UINT d = Gestaltung::dpi(hwnd);
     if (HBITMAP glocke = Gestaltung::bild(Tafel::glocke, d))
         Gestaltung::zeichne(dc, glocke, 0, 0);
-    for (const int index : linienFolge) {
-        const Linie& l = Line1[std::size_t(index)];
+    // In the order the window creates them: a later line over an earlier one.
+    for (const Linie* entworfen : Tafel::linien) {
+        const Linie& l = Line1[std::size_t(entworfen->index)];
         const COLORREF farbe = RGB(l.rot, l.gruen, l.blau);
         // A pen wider than a pixel covers the rows from the line's own row
         // downwards; its end point stays uncovered.

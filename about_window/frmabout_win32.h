@@ -41,10 +41,6 @@ private:
     void linie(const Linie& entwurf);
     void malen(HDC dc) const;
 
-    // Indices into Line1 in the order the window creates them: a later line
-    // is painted over an earlier one.
-    std::array<int, 2> linienFolge{};
-    int linienErstellt = 0;
     // The windows the modal display disabled, enabled again on closing.
     std::vector<HWND> gesperrt;
 };
