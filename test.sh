@@ -31,3 +31,10 @@ xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset sanitizer --timeout 300 </dev/nul
 cmake --preset windows
 cmake --build --preset windows --parallel "$(nproc)"
 xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset windows </dev/null
+
+# Both builds run the same behaviour cases: their names must match one by one.
+verhaltensfaelle() { ctest --preset "$1" -N | grep -o 'verhalten\..*' | sort; }
+if ! diff <(verhaltensfaelle sanitizer) <(verhaltensfaelle windows) >&2; then
+    echo "The behaviour cases differ between the builds (<: Linux, >: Windows)." >&2
+    exit 1
+fi
