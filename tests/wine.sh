@@ -6,4 +6,8 @@ set -euo pipefail
 source "$(dirname "$0")/xserver.sh"
 eigener_xserver "$0" "$@"
 fenstermanager
+# Debian's Wine server shuts down as soon as its last program has ended. A
+# program that comes to it meanwhile may be ended with it, without a word,
+# so the next one starts once that server has gone.
+wineserver -w
 wine "$@"

@@ -31,7 +31,8 @@ fenstermanager() {
     FENSTERMANAGER_LOG=$(mktemp)
     openbox --sm-disable >"$FENSTERMANAGER_LOG" 2>&1 &
     FENSTERMANAGER=$!
-    trap 'kill "$FENSTERMANAGER" 2>/dev/null || true; rm -f "$FENSTERMANAGER_LOG"' EXIT
+    # Waited for, so that the next script finds no manager about to go.
+    trap '{ kill "$FENSTERMANAGER" && wait "$FENSTERMANAGER"; } 2>/dev/null || true; rm -f "$FENSTERMANAGER_LOG"' EXIT
     # A loaded machine may take a while to start it.
     for _ in $(seq 1 300); do
         fenstermanager_laeuft && return 0
