@@ -6,6 +6,7 @@
 #include <wincodec.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <initializer_list>
 #include <ostream>
 
@@ -274,6 +275,8 @@ void PrintTo(const RECT& r, std::ostream* os)
 
 int wmain(int argc, wchar_t** argv)
 {
+    // Unbuffered, so that a run ended from outside still shows how far it came.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     ::testing::InitGoogleTest(&argc, argv);
     Anwendung::einrichten(GetModuleHandleW(nullptr));
     Anwendung::regionSetzen(L"de-DE");

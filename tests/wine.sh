@@ -10,4 +10,9 @@ fenstermanager
 # program that comes to it meanwhile may be ended with it, without a word,
 # so the next one starts once that server has gone.
 wineserver -w
-wine "$@"
+# A program ended from outside may leave no word of its own: the status says
+# at least that.
+status=0
+wine "$@" || status=$?
+[ "$status" = 0 ] || echo "wine.sh: $1 ended with status $status" >&2
+exit "$status"
