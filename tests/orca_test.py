@@ -1,20 +1,24 @@
 #!/usr/bin/python3
 """What a blind user hears: Debian's Orca screen reader listening to the real
-program while keys are typed as a user types them (xdotool), its speech read
-from its debug log once it has ended. The log is written late, so each step's
-utterances are found by their own time stamps.
+program while keys are typed as a user types them (xdotool). Orca speaks to
+no synthesiser and makes no sound; it writes what it would say to its debug
+log, which is read as Orca writes it, so each step goes on as soon as Orca
+has said what the step waits for.
 
 Usage: orca_test.py PATH/TO/tankumat TITLE  (inside a D-Bus session, with
 DISPLAY and a window manager running)
 """
-import datetime
+import codecs
+import json
 import os
+import pty
 import re
-import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import tty
 
 import pyatspi
 
@@ -26,28 +30,86 @@ SATZ = (" Für die Fahrstrecke von \r\n754  Km wurden durchschnittlich \r\n7,29 
 INFO = ("Tankumat. Version 1.03. Dieses kleine Tool berechnet den Durchschnittsverbrauch von Fahrzeugen und "
         "gibt die Kosten auf 100 Kilometer bezogen an. Programmiert vom Zapfkontor-Team im Mai 2003. Freeware.")
 BILDER = ("Scheinwerfer bei Nacht", "Rücklicht", "Schloss auf dem Berg", "Kühlergrill")
+# Only a guard against a hang: a step goes on as soon as its words are said.
+HOECHSTENS = 20
+
+# Speech off, in the general settings and in the profile Orca loads: Orca
+# then never asks a speech service (which, without a sound device, would
+# never answer) and still logs every utterance.
+EINSTELLUNGEN = {
+    "general": {"enableSpeech": False},
+    "pronunciations": {},
+    "keybindings": {},
+    "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": False}},
+}
+
+
+def einfach(text):
+    # The log breaks long utterances over indented lines.
+    return " ".join(text.split())
+
+
+class Sprache:
+    """Orca's utterances as it logs them. The log goes to a pseudo-terminal:
+    Python writes a file that is a terminal line by line, where it would keep
+    an ordinary file's lines in its buffer until the end."""
+
+    MUSTER = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{'established'", re.S)
+
+    def __init__(self):
+        self._leser, schreiber = pty.openpty()
+        tty.setraw(schreiber)  # the lines as written, no \r added
+        self.pfad = os.ttyname(schreiber)
+        self._schreiber = schreiber  # held open, so the reader never sees the end early
+        self._text = ""
+        self._gelesen = 0  # where the search for the next utterance starts
+        self.gesagt = []
+        self._neu = threading.Condition()
+        threading.Thread(target=self._lesen, daemon=True).start()
+
+    def _lesen(self):
+        dekodierer = codecs.getincrementaldecoder("utf-8")(errors="replace")
+        while True:
+            try:
+                block = os.read(self._leser, 65536)
+            except OSError:
+                return
+            if not block:
+                return
+            with self._neu:
+                self._text += dekodierer.decode(block)
+                for treffer in self.MUSTER.finditer(self._text, self._gelesen):
+                    self.gesagt.append(treffer.group(1))
+                    self._gelesen = treffer.end()
+                # Keep only what is not yet read: the log is large.
+                self._text = self._text[self._gelesen:]
+                self._gelesen = 0
+                self._neu.notify_all()
+
+    def seit(self, beginn):
+        with self._neu:
+            return self.gesagt[beginn:]
+
+    def anzahl(self):
+        with self._neu:
+            return len(self.gesagt)
+
+    def warte(self, beginn, stuecke):
+        """True once every piece is among what was said since `beginn`."""
+        ende = time.monotonic() + HOECHSTENS
+        with self._neu:
+            while True:
+                worte = einfach(" | ".join(self.gesagt[beginn:]))
+                if all(einfach(s) in worte for s in stuecke):
+                    return True
+                rest = ende - time.monotonic()
+                if rest <= 0:
+                    return False
+                self._neu.wait(rest)
 
 
 def taste(*tasten):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *tasten], check=True)
-
-
-def sekunden(uhrzeit):
-    """Seconds since midnight of an 'HH:MM:SS.ffffff' time stamp."""
-    stunde, minute, sekunde = uhrzeit.split(":")
-    return int(stunde) * 3600 + int(minute) * 60 + float(sekunde)
-
-
-def jetzt():
-    return sekunden(datetime.datetime.now().strftime("%H:%M:%S.%f"))
-
-
-def gesagt(protokoll):
-    """Every utterance in Orca's debug log, with its time."""
-    with open(protokoll, encoding="utf-8", errors="replace") as datei:
-        text = datei.read()
-    return [(sekunden(z), s) for z, s in
-            re.findall(r"(\d\d:\d\d:\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?\{'established'", text, re.S)]
 
 
 def knoten(rolle, name):
@@ -70,105 +132,88 @@ def fokussiert(rolle, name):
 
 def main():
     arbeit = tempfile.mkdtemp()
-    protokoll = os.path.join(arbeit, "orca.log")
-    os.mkdir(os.path.join(arbeit, "einstellungen"))
+    einstellungen = os.path.join(arbeit, "einstellungen")
+    os.mkdir(einstellungen)
+    with open(os.path.join(einstellungen, "user-settings.conf"), "w", encoding="utf-8") as datei:
+        json.dump(EINSTELLUNGEN, datei)
+    sprache = Sprache()
     # Orca in English, so its role words are known; the program in German.
-    orca = subprocess.Popen(["orca", "-u", os.path.join(arbeit, "einstellungen"), "--debug-file=" + protokoll, "-r"],
+    orca = subprocess.Popen(["orca", "-u", einstellungen, "--debug-file=" + sprache.pfad, "-r"],
                             env=dict(os.environ, LANG="C.UTF-8", LC_ALL="C.UTF-8"),
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    schritte = []  # (name, start time)
+    schritte = {}  # name: where its utterances begin among all said
     try:
         if not warte_auf(lambda: any(a is not None and a.name == "orca"
                                      for a in pyatspi.Registry.getDesktop(0)), 60):
             fehler("Orca did not come up")
-        umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="de_DE.UTF-8",
-                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        schritte.append(("Start", jetzt()))
-        prozess = subprocess.Popen([sys.argv[1]], env=umgebung)
-        try:
-            def schritt(name, tasten, fertig):
-                # Orca speaks from the events of a step after the program
-                # has taken it; it is given a moment for that before the next,
-                # generous for a busy machine.
-                time.sleep(2.5)
-                schritte.append((name, jetzt()))
+
+        def schritt(name, tasten, fertig, *worte):
+            """Types the keys (or runs what is given instead), waits until the
+            program got where they lead and Orca has said every one of the words."""
+            schritte[name] = sprache.anzahl()
+            if callable(tasten):
+                tasten()
+            else:
                 for t in tasten:
                     taste(t)
-                if not warte_auf(fertig, 20):
-                    fehler(f"{name}: the program did not get there")
+            if not warte_auf(fertig, HOECHSTENS):
+                fehler(f"{name}: the program did not get there")
+            if not sprache.warte(schritte[name], worte):
+                gesagt = einfach(" | ".join(sprache.seit(schritte[name])))
+                fehlt = [w for w in worte if einfach(w) not in gesagt]
+                fehler(f"{name}: Orca did not say {fehlt[0]!r}; it said: {gesagt!r}")
 
-            if not warte_auf(fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"), 30):
-                fehler("the main window did not start with the focus in 'Kilometerstand alt'")
-            # One key a step: Orca speaks only where the focus came to rest.
-            schritt("Kilometerstand neu", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand neu"))
-            schritt("Kraftstoff", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kraftstoff"))
-            schritt("Preis", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Preis je Liter"))
-            schritt("Ergebnis", ["Return"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "weiter?"))
-            schritt("Weiter", ["Return"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"))
-            schritt("Meldung", ["ctrl+a", "BackSpace", "Return"],
-                    lambda: any(k.getRole() == pyatspi.ROLE_ALERT for k in alle(programm(TITEL))))
-            schritt("Meldung beantwortet", ["Return"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"))
-            schritt("Optionen", ["alt+o"], fokussiert(pyatspi.ROLE_PANEL, "Währung"))
-            schritt("Euro", ["Tab"], fokussiert(pyatspi.ROLE_RADIO_BUTTON, "Euro"))
-            schritt("DM", ["Down"], fokussiert(pyatspi.ROLE_RADIO_BUTTON, "DM"))
-            schritt("Ok", ["alt+o"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"))
-            schritt("Info", ["alt+n"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "OK"))
-            schritt("Info geschlossen", ["Escape"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"))
-            schritt("Bild", ["Tab", "Tab", "Tab", "Tab"], fokussiert(pyatspi.ROLE_IMAGE, "Scheinwerfer bei Nacht"))
-            time.sleep(2.5)
-            schritte.append(("Ende", jetzt()))
-        finally:
-            prozess.terminate()
-            prozess.wait(timeout=10)
-    finally:
-        # Orca writes out its log as it ends.
-        orca.send_signal(signal.SIGTERM)
+        umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="de_DE.UTF-8",
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        prozess = None
+
+        def starte():
+            nonlocal prozess
+            prozess = subprocess.Popen([sys.argv[1]], env=umgebung)
+
         try:
-            orca.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            orca.kill()
+            schritt("Start", starte, fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"),
+                    "Tankumat Fenrold-Edition!", "Kilometerstand alt")
+            # One key a step: Orca speaks only where the focus came to rest.
+            schritt("Kilometerstand neu", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand neu"),
+                    "Kilometerstand neu", "8965", "in Kilometer")
+            schritt("Kraftstoff", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kraftstoff"), "Kraftstoff", "55", "in Liter")
+            schritt("Preis", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Preis je Liter"), "Preis / Liter", "0,88", "Euro")
+            schritt("Ergebnis", ["Return"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "weiter?"), "weiter? push button", SATZ)
+            schritt("Weiter", ["Return"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"), "Kilometerstand alt")
+            schritt("Meldung", ["ctrl+a", "BackSpace", "Return"],
+                    lambda: any(k.getRole() == pyatspi.ROLE_ALERT for k in alle(programm(TITEL))),
+                    "Bitte nur Zahlen Eingeben!")
+            schritt("Meldung beantwortet", ["Return"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"),
+                    "Kilometerstand alt")
+            schritt("Optionen", ["alt+o"], fokussiert(pyatspi.ROLE_PANEL, "Währung"), "Optionen", "Währung panel")
+            schritt("Euro", ["Tab"], fokussiert(pyatspi.ROLE_RADIO_BUTTON, "Euro"), "Euro", "radio button")
+            schritt("DM", ["Down"], fokussiert(pyatspi.ROLE_RADIO_BUTTON, "DM"), "DM")
+            schritt("Ok", ["alt+o"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"), "Kilometerstand alt")
+            schritt("Info", ["alt+n"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "OK"), "Info", INFO, "OK push button")
+            schritt("Info geschlossen", ["Escape"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"),
+                    "Kilometerstand alt")
+            schritt("Bild", ["Tab", "Tab", "Tab", "Tab"], fokussiert(pyatspi.ROLE_IMAGE, "Scheinwerfer bei Nacht"),
+                    "Scheinwerfer bei Nacht image")
+        finally:
+            if prozess:
+                prozess.terminate()
+                prozess.wait(timeout=10)
+    finally:
+        orca.kill()
+        orca.wait()
 
-    alles = gesagt(protokoll)
-    if not alles:
-        fehler("Orca said nothing at all")
-
-    def im_schritt(name):
-        namen = [n for n, _ in schritte]
-        i = namen.index(name)
-        von, bis = schritte[i][1], schritte[i + 1][1]
-        return [s for z, s in alles if von <= z < bis]
-
-    def einfach(text):
-        # The log breaks long utterances over indented lines.
-        return " ".join(text.split())
-
-    def erwarte(name, *stuecke):
-        worte = einfach(" | ".join(im_schritt(name)))
-        for stueck in stuecke:
-            if einfach(stueck) not in worte:
-                fehler(f"{name}: Orca did not say {stueck!r}; it said: {worte!r}")
-
-    erwarte("Start", "Tankumat Fenrold-Edition!", "Kilometerstand alt")
-    erwarte("Kilometerstand neu", "Kilometerstand neu", "8965", "in Kilometer")
-    erwarte("Kraftstoff", "Kraftstoff", "55", "in Liter")
-    erwarte("Preis", "Preis / Liter", "0,88", "Euro")
-    erwarte("Ergebnis", "weiter? push button", SATZ)
-    erwarte("Meldung", "Bitte nur Zahlen Eingeben!")
-    erwarte("Optionen", "Optionen", "Währung panel")
-    erwarte("Euro", "Euro", "radio button")
-    erwarte("DM", "DM")
-    erwarte("Info", "Info", INFO, "OK push button")
-    erwarte("Bild", "Scheinwerfer bei Nacht image")
-    # The About window's texts are said once each, not again on their own.
-    info = " | ".join(im_schritt("Info"))
+    # The About window's texts are said once each, not again on their own,
+    # also not late, after the window closed.
+    info = " | ".join(sprache.gesagt[schritte["Info"]:schritte["Bild"]])
     for text in ("Tankumat.", "Version 1.03", "Freeware"):
         if info.count(text) != 1:
             fehler(f"Info: {text!r} said {info.count(text)} times: {info!r}")
     # A picture is a picture, never a window frame.
-    for _, s in alles:
+    for s in sprache.gesagt:
         if any(b in s for b in BILDER) and "frame" in s:
             fehler(f"a picture announced as a frame: {s!r}")
-    print(f"PASS: Orca said {len(alles)} things along the whole path, each step's text among them")
+    print(f"PASS: Orca said {len(sprache.gesagt)} things along the whole path, each step's text among them")
 
 
 main()
