@@ -33,13 +33,18 @@ fenstermanager() {
     FENSTERMANAGER=$!
     # Waited for, so that the next script finds no manager about to go.
     trap '{ kill "$FENSTERMANAGER" && wait "$FENSTERMANAGER"; } 2>/dev/null || true; rm -f "$FENSTERMANAGER_LOG"' EXIT
+    warte_auf_fenstermanager "$FENSTERMANAGER" "$FENSTERMANAGER_LOG"
+}
+
+# Waits for the window manager started as process $1, which logs to $2.
+warte_auf_fenstermanager() {
     # A loaded machine may take a while to start it.
     for _ in $(seq 1 300); do
         fenstermanager_laeuft && return 0
-        kill -0 "$FENSTERMANAGER" 2>/dev/null || break
+        kill -0 "$1" 2>/dev/null || break
         sleep 0.1
     done
     echo "FAIL: no window manager on $DISPLAY; openbox said:" >&2
-    cat "$FENSTERMANAGER_LOG" >&2
+    cat "$2" >&2
     return 1
 }
