@@ -10,16 +10,17 @@ arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
 
-desktop-file-validate "$bau/app/$id.desktop" || fehler "desktop entry"
-appstreamcli validate --no-net --pedantic "$bau/app/$id.metainfo.xml" || fehler "metainfo"
-grep -q "release version=\"$version\"" "$bau/app/$id.metainfo.xml" || fehler "metainfo release"
-grep -qx "Name=$titel" "$bau/app/$id.desktop" || fehler "desktop entry name"
+desktop-file-validate "$bau/packaging/$id.desktop" || fehler "desktop entry"
+appstreamcli validate --no-net --pedantic "$bau/packaging/$id.metainfo.xml" || fehler "metainfo"
+grep -q "release version=\"$version\"" "$bau/packaging/$id.metainfo.xml" || fehler "metainfo release"
+grep -qx "Name=$titel" "$bau/packaging/$id.desktop" || fehler "desktop entry name"
 
 (cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
 deb=$(ls "$arbeit"/paket/*.deb)
 dpkg-deb -x "$deb" "$arbeit/inhalt"
 for datei in usr/bin/tankumat \
              usr/share/man/man1/tankumat.1.gz \
+             usr/share/man/de/man1/tankumat.1.gz \
              usr/share/doc/tankumat/copyright \
              usr/share/doc/tankumat/changelog.gz \
              "usr/share/applications/$id.desktop" \
@@ -34,10 +35,28 @@ abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
 grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fehler "package version"
-# The man page reads without a complaint from groff.
-warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz" 2>&1 >/dev/null)
-[ -z "$warnungen" ] || fehler "man page: $warnungen"
-grep -q '^\.SH RÜCKGABEWERT' <<<"$(zcat "$arbeit/inhalt/usr/share/man/man1/tankumat.1.gz")" || fehler "man page without exit status"
+# The man pages read without a complaint from groff, and man finds each
+# where its language looks: the English one by default, the German one for
+# a German locale.
+handbuch=$arbeit/inhalt/usr/share/man
+for seite in man1/tankumat.1.gz de/man1/tankumat.1.gz; do
+    warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$handbuch/$seite" 2>&1 >/dev/null)
+    [ -z "$warnungen" ] || fehler "man page $seite: $warnungen"
+done
+gefunden() { MANWIDTH=80 LC_ALL=C.UTF-8 MANPATH=$handbuch man -L "$1" tankumat 2>/dev/null | col -b; }
+englisch=$(gefunden C)
+deutsch=$(gefunden de)
+grep -q '^EXIT STATUS' <<<"$englisch" || fehler "man tankumat in English: no exit status"
+grep -q '^RÜCKGABEWERT' <<<"$deutsch" || fehler "man tankumat under de_DE: not the German page"
+# Both say what the command line does: nothing of the program's own, Qt's
+# standard options read before it starts.
+grep -q -- '-platform' <<<"$englisch" || fehler "the English man page does not name Qt's options"
+grep -q -- '-platform' <<<"$deutsch" || fehler "the German man page does not name Qt's options"
+# The Freeware terms, as the copyright file grants them.
+einzeilig() { tr '\n' ' ' | tr -s ' ' | sed 's/^ //; s/ $//'; }
+bedingungen=$(einzeilig <"$(dirname "$0")/../packaging/bedingungen.txt")
+kopie=$(awk '/^License: Freeware$/ { n++; next } n == 2' "$arbeit/inhalt/usr/share/doc/tankumat/copyright" | einzeilig)
+[ "$kopie" = "$bedingungen" ] || fehler "the copyright file's terms: '$kopie'"
 
 # Debian's own checker: no error and no warning (notes are fine). As root
 # it only says so first.

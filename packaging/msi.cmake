@@ -1,0 +1,63 @@
+# Run by CPack once the zip is made: the Windows installer, from the same
+# files, beside it. wixl takes the files named in the WiX source from the
+# folder it runs in.
+#
+# With SOURCE_DATE_EPOCH set, both come out the same to the byte from every
+# build of the same sources: the zip is written again with that time (in UTC:
+# a zip keeps local times) and fixed permissions, wixl writes that time, and
+# the installer's package code, random from wixl, is made from the content.
+set(stufe ${CPACK_TEMPORARY_DIRECTORY})
+# The zip as CPack made it, before it copies it to the package folder.
+list(FILTER CPACK_PACKAGE_FILES INCLUDE REGEX "[.]zip$")
+set(zip ${CPACK_PACKAGE_FILES})
+set(msi ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi)
+file(COPY ${CPACK_ZAPFKONTOR_WXS} ${CPACK_ZAPFKONTOR_ICO} DESTINATION ${stufe})
+
+set(zeit "")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(zeit faketime "@$ENV{SOURCE_DATE_EPOCH}")
+    # zip -X leaves out the extra fields with the files' other times and
+    # owners; what stays is each file's time, in UTC, and its permissions.
+    set(gleich ${stufe}/gleich)
+    file(REMOVE_RECURSE ${gleich})
+    list(TRANSFORM CPACK_ZAPFKONTOR_INHALT PREPEND ${stufe}/ OUTPUT_VARIABLE dateien)
+    file(COPY ${dateien} DESTINATION ${gleich} FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    file(CHMOD ${gleich}/tankumat.exe PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                                  WORLD_READ WORLD_EXECUTE)
+    set(ENV{TZ} UTC)
+    file(REMOVE ${zip})
+    execute_process(COMMAND touch -d "@$ENV{SOURCE_DATE_EPOCH}" ${CPACK_ZAPFKONTOR_INHALT} WORKING_DIRECTORY ${gleich})
+    execute_process(COMMAND zip -X -D -q ${zip} ${CPACK_ZAPFKONTOR_INHALT} WORKING_DIRECTORY ${gleich}
+                    RESULT_VARIABLE fehler)
+    if(fehler)
+        message(FATAL_ERROR "could not write ${zip} again")
+    endif()
+endif()
+
+execute_process(COMMAND ${zeit} wixl -a x64 -o ${msi} tankumat.wxs WORKING_DIRECTORY ${stufe} RESULT_VARIABLE fehler)
+if(fehler)
+    message(FATAL_ERROR "wixl could not make ${msi}")
+endif()
+
+if(zeit)
+    # The package code names this package among all: one made from what it
+    # holds. msibuild -s sets it with the summary's subject, author and
+    # template, so those are passed as wixl wrote them.
+    set(inhalt "")
+    foreach(datei tankumat.wxs tankumat.ico tankumat.exe)
+        file(SHA256 ${stufe}/${datei} summe)
+        string(APPEND inhalt "${datei}=${summe};")
+    endforeach()
+    string(UUID paketcode NAMESPACE 5B1E0F6C-3A5D-4C8E-9E27-6D7B2F4A1C03 NAME "${inhalt}" TYPE SHA1 UPPER)
+    execute_process(COMMAND msiinfo suminfo ${msi} OUTPUT_VARIABLE summe RESULT_VARIABLE fehler)
+    foreach(feld Subject Author Template)
+        string(REGEX MATCH "${feld}: ([^\n]*)" _ "${summe}")
+        set(${feld} "${CMAKE_MATCH_1}")
+    endforeach()
+    execute_process(COMMAND ${zeit} msibuild ${msi} -s "${Subject}" "${Author}" "${Template}" "{${paketcode}}"
+                    RESULT_VARIABLE fehler)
+    if(fehler)
+        message(FATAL_ERROR "msibuild could not set the package code of ${msi}")
+    endif()
+endif()
+message(STATUS "- package: ${msi} generated.")
