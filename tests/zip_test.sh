@@ -25,6 +25,8 @@ for wort in drücken Währung nötig; do
 done
 grep -q 'tankumat.exe' "$liesmich" || fehler "LIESMICH.txt does not say how to start the program"
 grep -q 'speichert nichts' "$liesmich" || fehler "LIESMICH.txt says nothing of settings"
+[[ "$(tr -d '\r' <"$liesmich")" == *"$(cat "$(dirname "$0")/../packaging/bedingungen.txt")"* ]] ||
+    fehler "LIESMICH.txt does not state the terms"
 
 # Windows' own libraries only: the C++ runtime is linked in.
 dlls=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
