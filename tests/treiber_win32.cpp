@@ -172,8 +172,22 @@ public:
 
     void aktivieren(Fenster f) override
     {
-        SetForegroundWindow(fenster(f));
-        Anwendung::nachrichtenBearbeiten();
+        // The window manager may still be answering an earlier activation
+        // (a window just opened) and take the foreground back: asked again,
+        // now and then, until the window has it, as a user clicks again.
+        const HWND h = fenster(f);
+        ULONGLONG gefragt = 0;
+        Testumgebung::warteBis(
+            [h, &gefragt] {
+                if (GetForegroundWindow() == h)
+                    return true;
+                if (GetTickCount64() - gefragt >= 250) {
+                    SetForegroundWindow(h);
+                    gefragt = GetTickCount64();
+                }
+                return false;
+            },
+            5000);
     }
 
     void minimieren(Fenster f) override
