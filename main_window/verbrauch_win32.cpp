@@ -200,9 +200,11 @@ void Verbrauch::cmdOptionen_Click()
         optionen.zeigen();
         return;
     }
-    // Beside the main window where the screen has room, so both stay usable.
-    RECT frei{}, haupt{}, knoepfe{}, aussen{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &frei, 0);
+    // Beside the main window where its monitor has room, so both stay usable.
+    MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
+    GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& frei = monitor.rcWork;
+    RECT haupt{}, knoepfe{}, aussen{};
     GetWindowRect(hwnd, &haupt);
     GetWindowRect(cmdOptionen, &knoepfe);
     GetWindowRect(optionen.hwnd, &aussen);
