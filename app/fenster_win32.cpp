@@ -25,12 +25,12 @@ Basis::~Basis()
 
 void Basis::erzeugen(const wchar_t* klasse, const Entwurf::Fenster& entwurf, DWORD stil, DWORD exStil, HWND besitzer)
 {
-    const UINT system = GetDpiForSystem();
+    const UINT system = Gestaltung::systemDpi();
     SIZE s = Gestaltung::aussen(entwurf, stil, exStil, system);
     CreateWindowExW(exStil, klasse, Gestaltung::breit(entwurf.titel).c_str(), stil, CW_USEDEFAULT, CW_USEDEFAULT, s.cx,
                     s.cy, besitzer, nullptr, Anwendung::instanz(), this);
     // A display of another scale than the system's.
-    const UINT eigene = GetDpiForWindow(hwnd);
+    const UINT eigene = Gestaltung::fensterDpi(hwnd);
     Gestaltung::dpiSetzen(hwnd, eigene ? eigene : system);
     if (eigene && eigene != system) {
         s = Gestaltung::aussen(entwurf, stil, exStil, eigene);

@@ -39,15 +39,56 @@ namespace {
 
 constexpr const wchar_t* dpiEigenschaft = L"Zapfkontor.Dpi";
 
+// A function of user32 that older Windows lack, or null there.
+template <class F>
+F* neuere(const char* name)
+{
+    return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
 }  // namespace
+
+UINT systemDpi()
+{
+    static const auto neu = neuere<decltype(GetDpiForSystem)>("GetDpiForSystem");
+    if (neu)
+        return neu();
+    HDC bildschirm = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(bildschirm, LOGPIXELSX);
+    ReleaseDC(nullptr, bildschirm);
+    return dpi > 0 ? UINT(dpi) : grundDpi;
+}
+
+UINT fensterDpi(HWND fenster)
+{
+    static const auto neu = neuere<decltype(GetDpiForWindow)>("GetDpiForWindow");
+    return neu ? neu(fenster) : 0;
+}
+
+int systemmetrik(int index, UINT dpi)
+{
+    static const auto neu = neuere<decltype(GetSystemMetricsForDpi)>("GetSystemMetricsForDpi");
+    // Without it the program is aware of the system's DPI alone, which is
+    // the one GetSystemMetrics answers for.
+    return neu ? neu(index, dpi) : GetSystemMetrics(index);
+}
+
+void rahmenAnpassen(RECT& r, DWORD stil, DWORD exStil, UINT dpi)
+{
+    static const auto neu = neuere<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
+    if (neu)
+        neu(&r, stil, FALSE, exStil, dpi);
+    else
+        AdjustWindowRectEx(&r, stil, FALSE, exStil);
+}
 
 UINT dpi(HWND fenster)
 {
     HWND oben = GetAncestor(fenster, GA_ROOT);
     if (const auto gesetzt = UINT(UINT_PTR(GetPropW(oben, dpiEigenschaft))))
         return gesetzt;
-    const UINT eigene = GetDpiForWindow(oben);
-    return eigene ? eigene : grundDpi;
+    const UINT eigene = fensterDpi(oben);
+    return eigene ? eigene : systemDpi();
 }
 
 void dpiSetzen(HWND fenster, UINT dpi)
@@ -59,7 +100,7 @@ SIZE aussen(const Entwurf::Fenster& f, DWORD stil, DWORD exStil, UINT dpi)
 {
     const SIZE innen = groesse(f, dpi);
     RECT r{0, 0, innen.cx, innen.cy};
-    AdjustWindowRectExForDpi(&r, stil, FALSE, exStil, dpi);
+    rahmenAnpassen(r, stil, exStil, dpi);
     return {r.right - r.left, r.bottom - r.top};
 }
 

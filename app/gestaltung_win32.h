@@ -36,6 +36,15 @@ int skaliert(int pixel96, UINT dpi);
 // is made, and again whenever it moves to a display of another scale.
 UINT dpi(HWND fenster);
 
+// Windows' DPI functions of Windows 10 1607 and later, looked up when the
+// program runs: on Windows 7 and 8.1, where they are missing, the program
+// starts all the same and is laid out at the system's DPI.
+UINT systemDpi();
+// The DPI Windows gives a window; 0 where it cannot say.
+UINT fensterDpi(HWND fenster);
+int systemmetrik(int index, UINT dpi);
+void rahmenAnpassen(RECT& r, DWORD stil, DWORD exStil, UINT dpi);
+
 // The outer size of a top-level window whose client area is the design's.
 SIZE aussen(const Entwurf::Fenster& f, DWORD stil, DWORD exStil, UINT dpi);
 

@@ -108,7 +108,7 @@ void Verbrauch::symboleSetzen()
     const UINT d = Gestaltung::dpi(hwnd);
     for (const auto& [art, breite, hoehe] :
          {std::tuple{ICON_BIG, SM_CXICON, SM_CYICON}, std::tuple{ICON_SMALL, SM_CXSMICON, SM_CYSMICON}}) {
-        const int b = GetSystemMetricsForDpi(breite, d), h = GetSystemMetricsForDpi(hoehe, d);
+        const int b = Gestaltung::systemmetrik(breite, d), h = Gestaltung::systemmetrik(hoehe, d);
         HICON& symbol = geladen[{b, h}];
         if (!symbol)
             symbol = HICON(LoadImageW(Anwendung::instanz(), MAKEINTRESOURCEW(IDI_TANKUMAT), IMAGE_ICON, b, h, 0));
@@ -201,7 +201,8 @@ void Verbrauch::cmdOptionen_Click()
         return;
     }
     // Beside the main window where its monitor has room, so both stay usable.
-    MONITORINFO monitor{.cbSize = sizeof(MONITORINFO)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& frei = monitor.rcWork;
     RECT haupt{}, knoepfe{}, aussen{};

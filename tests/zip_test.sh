@@ -36,4 +36,14 @@ for dll in $dlls; do
         *) fehler "tankumat.exe needs $dll" ;;
     esac
 done
-echo "PASS: $name holds tankumat.exe and LIESMICH.txt; imports: $dlls"
+# The read-me names Windows 7 as the oldest: every DLL above is there, and
+# nothing is imported that came later. Windows' DPI functions of Windows 8.1
+# and 10 (the ...ForDpi family and its kin) are looked up when the program
+# runs; imported, they would keep it from starting on anything older.
+grep -q 'Windows 7 oder neuer' "$liesmich" || fehler "LIESMICH.txt does not state the oldest Windows"
+funktionen=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe" |
+    sed -n 's/^\s*[0-9a-f]\+\s\+[0-9]\+\s\+\([A-Za-z_][A-Za-z0-9_]*\)$/\1/p')
+[ -n "$funktionen" ] || fehler "no imported function found in tankumat.exe"
+spaeter=$(grep -E 'ForDpi$|^GetDpiFor|DpiAwareness|^GetSystemDpiForProcess|^GetAwarenessFromDpiAwarenessContext|^EnableNonClientDpiScaling|^GetPointer|^GetDpiForMonitor|^SetProcessDpiAwareness' <<<"$funktionen" || true)
+[ -z "$spaeter" ] || fehler "tankumat.exe imports what Windows 7 lacks: $spaeter"
+echo "PASS: $name holds tankumat.exe and LIESMICH.txt; imports: $dlls, $(wc -l <<<"$funktionen") functions of Windows 7"
