@@ -24,9 +24,10 @@ void einrichten(QApplication& app)
 {
     app.setApplicationName(titel);
     app.setApplicationVersion(version);
+    // Every size of the pump, so no display gets one scaled up.
     QIcon symbol;
-    symbol.addFile(QStringLiteral(":/tankumat-32.png"));
-    symbol.addFile(QStringLiteral(":/tankumat-16.png"));
+    for (const int groesse : {16, 20, 24, 32, 40, 48, 64, 256})
+        symbol.addFile(QStringLiteral(":/tankumat-%1.png").arg(groesse));
     app.setWindowIcon(symbol);
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));

@@ -304,6 +304,10 @@ LRESULT Verbrauch::nachricht(UINT n, WPARAM w, LPARAM l)
         }
         return 0;
     case WM_CLOSE: Fenster::entladen(*this); return 0;
+    case WM_DPICHANGED:
+        // Laid out again already; the icons at the sizes of the new DPI.
+        symboleSetzen();
+        return 0;
 
     default: return Fenster::Basis::nachricht(n, w, l);
     }

@@ -24,13 +24,16 @@ for datei in usr/bin/tankumat \
              usr/share/doc/tankumat/copyright \
              usr/share/doc/tankumat/changelog.gz \
              "usr/share/applications/$id.desktop" \
-             "usr/share/metainfo/$id.metainfo.xml" \
-             "usr/share/icons/hicolor/16x16/apps/$id.png" \
-             "usr/share/icons/hicolor/32x32/apps/$id.png"; do
+             "usr/share/metainfo/$id.metainfo.xml"; do
     [ -e "$arbeit/inhalt/$datei" ] || fehler "$datei missing from the package"
 done
-file "$arbeit/inhalt/usr/share/icons/hicolor/32x32/apps/$id.png" | grep -q '32 x 32' || fehler "32 px icon size"
-file "$arbeit/inhalt/usr/share/icons/hicolor/16x16/apps/$id.png" | grep -q '16 x 16' || fehler "16 px icon size"
+# The icon in every size of the theme from 16 up to 256, and the metainfo
+# names it, so software centres find one of 64 pixels or more.
+for groesse in 16 24 32 48 64 256; do
+    symbol=$arbeit/inhalt/usr/share/icons/hicolor/${groesse}x$groesse/apps/$id.png
+    file "$symbol" | grep -q "$groesse x $groesse" || fehler "no $groesse px icon"
+done
+grep -q "<icon type=\"stock\">$id</icon>" "$bau/packaging/$id.metainfo.xml" || fehler "the metainfo names no icon"
 abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"
 grep -q 'fonts-liberation2' <<<"$abhaengig" || fehler "Depends lacks the font: $abhaengig"

@@ -109,11 +109,11 @@ TEST_F(Skalierung, jedesSteuerelementJedesFensters)
     EXPECT_EQ(wieEntworfenBei(info.hwnd, frmAboutEntwurf::fenster, dpi), std::vector<std::string>{});
 }
 
-TEST_F(Skalierung, symboleInDerGroesseDerDpi)
+// The window's small and big icon are of the sizes Windows wants at `dpi`.
+void symboleBei(HWND fenster, UINT dpi)
 {
-    const UINT dpi = erwarteteDpi();
     for (const auto& [art, breite] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
-        const auto symbol = HICON(SendMessageW(w->hwnd, WM_GETICON, WPARAM(art), 0));
+        const auto symbol = HICON(SendMessageW(fenster, WM_GETICON, WPARAM(art), 0));
         ASSERT_NE(symbol, nullptr);
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(symbol, &info));
@@ -122,8 +122,13 @@ TEST_F(Skalierung, symboleInDerGroesseDerDpi)
         DeleteObject(info.hbmMask);
         if (info.hbmColor)
             DeleteObject(info.hbmColor);
-        EXPECT_EQ(maske.bmWidth, GetSystemMetricsForDpi(breite, dpi));
+        EXPECT_EQ(maske.bmWidth, GetSystemMetricsForDpi(breite, dpi)) << "dpi " << dpi;
     }
+}
+
+TEST_F(Skalierung, symboleInDerGroesseDerDpi)
+{
+    symboleBei(w->hwnd, erwarteteDpi());
 }
 
 TEST_F(Skalierung, bildGlattSkaliert)
@@ -171,6 +176,7 @@ TEST_F(Skalierung, anzeigeMitAndererDpi)
     ReleaseDC(w->Label2, dc);
     EXPECT_EQ(lage(w->Label2).right - lage(w->Label2).left, s.cx);
     EXPECT_NE(w->Picture1->bild(), nullptr);
+    symboleBei(w->hwnd, neu);
 }
 
 }  // namespace

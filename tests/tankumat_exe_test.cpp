@@ -83,7 +83,7 @@ BOOL CALLBACK erstesSymbol(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ergebnis)
     return FALSE;
 }
 
-TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInBeidenGroessen)
+TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInJederGroesse)
 {
     HMODULE exe =
         LoadLibraryExW(programm().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -91,7 +91,22 @@ TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInBeidenGroessen)
     ULONG_PTR erstes = 0;
     EnumResourceNamesW(exe, RT_GROUP_ICON, erstesSymbol, LONG_PTR(&erstes));
     EXPECT_EQ(erstes, 1u);
-    for (const int seite : {32, 16}) {
+    // The icon group's directory, as Windows chooses from it: 16 colours at
+    // 32 and 16 pixels, true colour from 20 to 256 (stored as 0).
+    HRSRC gruppe = FindResourceW(exe, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    ASSERT_NE(gruppe, nullptr);
+    const auto* d = static_cast<const BYTE*>(LockResource(LoadResource(exe, gruppe)));
+    ASSERT_NE(d, nullptr);
+    const int anzahl = d[4] | d[5] << 8;
+    std::vector<std::pair<int, int>> bilder;  // size, bits a pixel
+    for (int i = 0; i < anzahl; ++i) {
+        const BYTE* e = d + 6 + 14 * i;
+        bilder.emplace_back(e[0] ? e[0] : 256, e[6] | e[7] << 8);
+    }
+    EXPECT_EQ(bilder,
+              (std::vector<std::pair<int, int>>{
+                  {32, 4}, {16, 4}, {20, 32}, {24, 32}, {40, 32}, {48, 32}, {64, 32}, {256, 32}}));
+    for (const int seite : {16, 24, 32, 48, 256}) {
         HICON symbol = HICON(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, seite, seite, 0));
         ASSERT_NE(symbol, nullptr) << seite;
         ICONINFO info{};

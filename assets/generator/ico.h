@@ -1,16 +1,26 @@
-// The program's icon: a petrol pump in the standard 16 colours, and the ICO
-// writer for it (Qt writes no 16-colour icons).
+// The program's icon: a petrol pump in the standard 16 colours at 32 and 16
+// pixels, in true colour with alpha at the sizes today's displays ask for,
+// and the ICO writer for both (Qt writes no 16-colour icons).
 #pragma once
 
 #include <QImage>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 // The pump at 32 x 32 and at 16 x 16, transparent around it, every opaque
 // pixel one of the 16 standard colours.
 std::vector<QImage> zapfsaeule();
 
-// Writes the images as one ICO: 4 bits a pixel in the standard palette, each
-// with its 1-bit transparency mask.
-bool schreibeIco(const std::vector<QImage>& bilder, const QString& pfad);
+// The pump in true colour with alpha, drawn smoothly: 20, 24, 40, 48, 64 and
+// 256 pixels, the sizes of a window's icons at 125 % to 200 %, of Alt+Tab,
+// the task bar, app grids and Explorer's large views.
+inline constexpr int farbigeGroessen[] = {20, 24, 40, 48, 64, 256};
+std::vector<QImage> zapfsaeuleFarbig();
+
+// Writes the images as one ICO. The first `sechzehnFarben` images take 4 bits
+// a pixel in the standard palette, each with its 1-bit transparency mask; the
+// others 32 bits with alpha, and one of 256 pixels is stored as PNG, as
+// Windows stores it.
+bool schreibeIco(const std::vector<QImage>& bilder, const QString& pfad, std::size_t sechzehnFarben = SIZE_MAX);

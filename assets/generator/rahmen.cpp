@@ -638,14 +638,22 @@ std::vector<Asset> rahmenAssets()
         alle.push_back({QString::fromLatin1(b->datei),
                         [b, malen](const QString& pfad) { return malen && schreibeBild(*b, malen, pfad); }});
     }
-    auto png = [](int i) {
-        return [i](const QString& pfad) {
-            return speichern(pfad, [i](QIODevice& datei) { return zapfsaeule()[std::size_t(i)].save(&datei, "PNG"); });
+    auto png = [](QImage bild) {
+        return [bild](const QString& pfad) {
+            return speichern(pfad, [&bild](QIODevice& datei) { return bild.save(&datei, "PNG"); });
         };
     };
-    alle.push_back(
-        {QStringLiteral("tankumat.ico"), [](const QString& pfad) { return schreibeIco(zapfsaeule(), pfad); }});
-    alle.push_back({QStringLiteral("tankumat-32.png"), png(0)});
-    alle.push_back({QStringLiteral("tankumat-16.png"), png(1)});
+    // The icon: the two 16-colour images first, then the smooth ones.
+    alle.push_back({QStringLiteral("tankumat.ico"), [](const QString& pfad) {
+                        std::vector<QImage> bilder = zapfsaeule();
+                        const std::size_t sechzehnFarben = bilder.size();
+                        for (const QImage& b : zapfsaeuleFarbig())
+                            bilder.push_back(b);
+                        return schreibeIco(bilder, pfad, sechzehnFarben);
+                    }});
+    alle.push_back({QStringLiteral("tankumat-32.png"), png(zapfsaeule()[0])});
+    alle.push_back({QStringLiteral("tankumat-16.png"), png(zapfsaeule()[1])});
+    for (const QImage& b : zapfsaeuleFarbig())
+        alle.push_back({QStringLiteral("tankumat-%1.png").arg(b.width()), png(b)});
     return alle;
 }
