@@ -4,7 +4,7 @@
 PAKETE=(
     g++ cmake make pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libgtest-dev
-    fonts-liberation2 qt6-translations-l10n
+    fonts-liberation2 qt6-translations-l10n libgif-dev
 )
 TESTPAKETE=(
     xvfb xauth x11-utils clang clang-format libclang-rt-14-dev

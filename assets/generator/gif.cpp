@@ -5,17 +5,18 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <gif_lib.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 namespace {
 
 constexpr int hoechstensFarben = 256;
-constexpr int hoechsteCodelaenge = 12;  // LZW codes of GIF are at most 12 bits
-constexpr int tabellenende = 1 << hoechsteCodelaenge;
 
 // --- palette --------------------------------------------------------------
 
@@ -176,98 +177,6 @@ Indiziert indiziere(const QImage& bild)
     return ergebnis;
 }
 
-// --- LZW ------------------------------------------------------------------
-
-// Codes go out least significant bit first, packed into sub-blocks of at
-// most 255 bytes, each after its length byte.
-class Bitstrom {
-public:
-    explicit Bitstrom(QByteArray& ziel)
-        : ziel(ziel)
-    {
-    }
-
-    void schreibe(int code, int laenge)
-    {
-        puffer |= std::uint32_t(code) << belegt;
-        belegt += laenge;
-        while (belegt >= 8) {
-            byte(std::uint8_t(puffer & 0xff));
-            puffer >>= 8;
-            belegt -= 8;
-        }
-    }
-
-    void abschliessen()
-    {
-        if (belegt > 0)
-            byte(std::uint8_t(puffer & 0xff));
-        puffer = 0;
-        belegt = 0;
-        if (!block.isEmpty())
-            blockAusgeben();
-        ziel.append('\0');  // block terminator
-    }
-
-private:
-    void byte(std::uint8_t b)
-    {
-        block.append(char(b));
-        if (block.size() == 255)
-            blockAusgeben();
-    }
-
-    void blockAusgeben()
-    {
-        ziel.append(char(block.size()));
-        ziel.append(block);
-        block.clear();
-    }
-
-    QByteArray& ziel;
-    QByteArray block;
-    std::uint32_t puffer = 0;
-    int belegt = 0;
-};
-
-void lzw(const std::vector<std::uint8_t>& indizes, int mindestlaenge, QByteArray& ziel)
-{
-    const int loeschen = 1 << mindestlaenge;
-    const int ende = loeschen + 1;
-    Bitstrom strom(ziel);
-
-    std::unordered_map<std::uint32_t, int> tabelle;
-    int naechsterCode = ende + 1;
-    int laenge = mindestlaenge + 1;
-    strom.schreibe(loeschen, laenge);
-
-    int praefix = indizes.front();
-    for (std::size_t i = 1; i < indizes.size(); ++i) {
-        const std::uint32_t schluessel = std::uint32_t(praefix) << 8 | indizes[i];
-        if (const auto gefunden = tabelle.find(schluessel); gefunden != tabelle.end()) {
-            praefix = gefunden->second;
-            continue;
-        }
-        strom.schreibe(praefix, laenge);
-        tabelle.emplace(schluessel, naechsterCode++);
-        // The decoder builds its table one code behind the encoder, so it
-        // widens its codes only once the code just made no longer fits.
-        if (naechsterCode > (1 << laenge) && laenge < hoechsteCodelaenge)
-            ++laenge;
-        if (naechsterCode == tabellenende) {
-            // Full: start a fresh table rather than go on with a stale one.
-            strom.schreibe(loeschen, laenge);
-            tabelle.clear();
-            naechsterCode = ende + 1;
-            laenge = mindestlaenge + 1;
-        }
-        praefix = indizes[i];
-    }
-    strom.schreibe(praefix, laenge);
-    strom.schreibe(ende, laenge);
-    strom.abschliessen();
-}
-
 // The rows in the order of the four passes of interlacing: every eighth from
 // 0, every eighth from 4, every fourth from 2, every second from 1.
 std::vector<int> zeilenfolge(int hoehe, bool interlaced)
@@ -284,10 +193,11 @@ std::vector<int> zeilenfolge(int hoehe, bool interlaced)
     return folge;
 }
 
-void wort(QByteArray& ziel, int wert)
+// giflib writes through this into the array it is given.
+int anhaengen(GifFileType* gif, const GifByteType* daten, int laenge)
 {
-    ziel.append(char(wert & 0xff));
-    ziel.append(char((wert >> 8) & 0xff));
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(daten), laenge);
+    return laenge;
 }
 
 }  // namespace
@@ -302,40 +212,36 @@ QByteArray gifDaten(const QImage& bild, bool interlaced)
     int tiefe = 1;
     while ((1 << tiefe) < int(bildpunkte.palette.size()))
         ++tiefe;
-
-    QByteArray gif("GIF89a");
-    wort(gif, bild.width());  // logical screen
-    wort(gif, bild.height());
-    gif.append(char(0x80 | (tiefe - 1) << 4 | (tiefe - 1)));  // global table, its depth and size
-    gif.append('\0');                                         // background colour index
-    gif.append('\0');                                         // square pixels
+    std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> farben(GifMakeMapObject(1 << tiefe, nullptr),
+                                                                        GifFreeMapObject);
+    if (!farben)
+        return {};
     for (int i = 0; i < (1 << tiefe); ++i) {
-        const QRgb farbe = i < int(bildpunkte.palette.size()) ? bildpunkte.palette[i] : qRgb(0, 0, 0);
-        gif.append(char(qRed(farbe)));
-        gif.append(char(qGreen(farbe)));
-        gif.append(char(qBlue(farbe)));
+        const QRgb farbe = i < int(bildpunkte.palette.size()) ? bildpunkte.palette[std::size_t(i)] : qRgb(0, 0, 0);
+        farben->Colors[i] = {GifByteType(qRed(farbe)), GifByteType(qGreen(farbe)), GifByteType(qBlue(farbe))};
     }
 
-    gif.append(',');  // image descriptor
-    wort(gif, 0);
-    wort(gif, 0);
-    wort(gif, bild.width());
-    wort(gif, bild.height());
-    gif.append(char(interlaced ? 0x40 : 0x00));
-
-    std::vector<std::uint8_t> folge;
-    folge.reserve(bildpunkte.pixel.size());
+    QByteArray daten;
+    int fehler = 0;
+    GifFileType* gif = EGifOpen(&daten, anhaengen, &fehler);
+    if (!gif)
+        return {};
+    EGifSetGifVersion(gif, true);  // GIF89a
+    bool gut = EGifPutScreenDesc(gif, bild.width(), bild.height(), tiefe, 0, farben.get()) == GIF_OK &&
+        EGifPutImageDesc(gif, 0, 0, bild.width(), bild.height(), interlaced, nullptr) == GIF_OK;
+    // giflib takes the rows in the order they are stored: by pass, where
+    // the picture is interlaced.
     const auto breite = std::size_t(bild.width());
-    for (const int y : zeilenfolge(bild.height(), interlaced))
-        folge.insert(folge.end(), bildpunkte.pixel.begin() + y * breite, bildpunkte.pixel.begin() + (y + 1) * breite);
-
-    // Codes must have room for every index and for the two control codes.
-    const int mindestlaenge = std::max(2, tiefe);
-    gif.append(char(mindestlaenge));
-    lzw(folge, mindestlaenge, gif);
-
-    gif.append(';');  // trailer
-    return gif;
+    std::vector<GifPixelType> zeile(breite);
+    for (const int y : zeilenfolge(bild.height(), interlaced)) {
+        if (!gut)
+            break;
+        std::copy_n(bildpunkte.pixel.begin() + std::ptrdiff_t(std::size_t(y) * breite), breite, zeile.begin());
+        gut = EGifPutLine(gif, zeile.data(), bild.width()) == GIF_OK;
+    }
+    if (EGifCloseFile(gif, &fehler) != GIF_OK || !gut)
+        return {};
+    return daten;
 }
 
 bool schreibeGif(const QImage& bild, const QString& pfad, bool interlaced)

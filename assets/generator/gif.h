@@ -1,4 +1,5 @@
-// A GIF89a writer for the generator: Qt reads GIF but cannot write it.
+// A GIF89a writer for the generator: Qt reads GIF but cannot write it. The
+// colours are chosen here; giflib compresses and writes the file.
 //
 // One image, one global colour table of at most 256 colours, no local table,
 // no transparency, no animation. A picture with more colours is reduced to
