@@ -4,7 +4,8 @@
 #
 # With SOURCE_DATE_EPOCH set, both come out the same to the byte from every
 # build of the same sources: the zip is written again with that time (in UTC:
-# a zip keeps local times) and fixed permissions, wixl writes that time, and
+# a zip keeps local times) and fixed permissions, wixl writes that time (also
+# as the time of each file in its cabinet), and
 # the installer's package code, random from wixl, is made from the content.
 set(stufe ${CPACK_TEMPORARY_DIRECTORY})
 # The zip as CPack made it, before it copies it to the package folder.
@@ -32,6 +33,9 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
     if(fehler)
         message(FATAL_ERROR "could not write ${zip} again")
     endif()
+    # The cabinet inside the installer keeps each file's time.
+    execute_process(COMMAND touch -d "@$ENV{SOURCE_DATE_EPOCH}" tankumat.exe tankumat.ico tankumat.wxs
+                    WORKING_DIRECTORY ${stufe})
 endif()
 
 execute_process(COMMAND ${zeit} wixl -a x64 -o ${msi} tankumat.wxs WORKING_DIRECTORY ${stufe} RESULT_VARIABLE fehler)

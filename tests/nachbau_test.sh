@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds that anyone can repeat bit for bit: the program is built and packed
+# twice from these sources with SOURCE_DATE_EPOCH set, in two folders, under
+# two time zones, locales and umasks, and what is handed out must come out
+# the same to the byte: the .deb, or tankumat.exe, the zip and the installer.
+# Usage: nachbau_test.sh SOURCE-DIR [TOOLCHAIN-FILE]  (with one: Windows)
+set -euo pipefail
+quelle=$1
+werkzeug=${2:-}
+arbeit=$(mktemp -d)
+trap 'rm -rf "$arbeit"' EXIT
+fehler() { echo "FAIL: $*"; exit 1; }
+
+# The commit's time, as Debian's checks take it; a fixed one outside git.
+SOURCE_DATE_EPOCH=$(git -C "$quelle" log -1 --format=%ct 2>/dev/null || echo 1051783200)
+export SOURCE_DATE_EPOCH
+
+# Builds into $1 and packs into $1/pakete, in the environment the caller set.
+bauen() {
+    mkdir -p "$1"
+    local optionen=(-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF)
+    [ -z "$werkzeug" ] || optionen+=(-DCMAKE_TOOLCHAIN_FILE="$werkzeug")
+    cmake -S "$quelle" -B "$1" "${optionen[@]}" >"$1.log" 2>&1 &&
+        cmake --build "$1" --parallel "$(nproc)" >>"$1.log" 2>&1 &&
+        (cd "$1" && cpack -B "$1/pakete" >>"$1.log" 2>&1) || {
+        tail -30 "$1.log"
+        fehler "the build in $1"
+    }
+}
+bauen "$arbeit/erster"
+(umask 077 && TZ=Pacific/Auckland LC_ALL=C LANG=de_DE.UTF-8 bauen "$arbeit/zweiter/ein/anderer/ordner")
+
+if [ -z "$werkzeug" ]; then
+    dateien=(pakete/*.deb)
+else
+    dateien=(bin/tankumat.exe pakete/*.zip pakete/*.msi)
+fi
+verschieden=()
+for muster in "${dateien[@]}"; do
+    eins=$(cd "$arbeit/erster" && ls $muster) || fehler "no $muster in the first build"
+    cmp -s "$arbeit/erster/$eins" "$arbeit/zweiter/ein/anderer/ordner/$eins" || verschieden+=("$eins")
+done
+if [ ${#verschieden[@]} -gt 0 ]; then
+    for datei in "${verschieden[@]}"; do
+        [[ $datei != *.deb ]] || diff <(dpkg-deb -c "$arbeit/erster/$datei") \
+            <(dpkg-deb -c "$arbeit/zweiter/ein/anderer/ordner/$datei") || true
+    done
+    fehler "not the same in both builds: ${verschieden[*]}"
+fi
+echo "PASS: two builds give the same bytes: $(cd "$arbeit/erster" && ls ${dateien[*]} | tr '\n' ' ')"
