@@ -33,8 +33,14 @@ beenden() {
         # shellcheck source=/dev/null
         source "$sitzung"
         wineserver -k 2>/dev/null || true
+        # Each waited for (a few seconds at most), so the next session finds
+        # no X server or window manager about to go.
         for prozess in $SITZUNG_PROZESSE; do
-            { kill "$prozess" && while kill -0 "$prozess"; do sleep 0.05; done; } 2>/dev/null || true
+            kill "$prozess" 2>/dev/null || continue
+            for _ in $(seq 1 100); do
+                kill -0 "$prozess" 2>/dev/null || break
+                sleep 0.05
+            done
         done
         rm -f "$sitzung"
     fi
