@@ -130,7 +130,8 @@ private slots:
     {
         const QByteArray d = inhalt(QStringLiteral(":/tankumat.ico"));
         QCOMPARE(le<std::uint16_t>(d, 2), 1);  // an icon
-        QCOMPARE(le<std::uint16_t>(d, 4), 2);  // two images
+        // The two 16-colour images first, then the true-colour ones.
+        QCOMPARE(le<std::uint16_t>(d, 4), 8);
         for (int i = 0; i < 2; ++i) {
             const qsizetype e = 6 + 16 * i;
             const int kante = i == 0 ? 32 : 16;
@@ -153,7 +154,8 @@ private slots:
         QVERIFY(leser.jumpToNextImage());
         QCOMPARE(leser.read().size(), QSize(16, 16));
         QVERIFY(!w->windowIcon().isNull());
-        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+        QCOMPARE(QApplication::windowIcon().availableSizes(),
+                 (QList<QSize>{{16, 16}, {20, 20}, {24, 24}, {32, 32}, {40, 40}, {48, 48}, {64, 64}, {256, 256}}));
     }
 
     // --- the frame -------------------------------------------------------------
