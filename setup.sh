@@ -18,7 +18,7 @@ WINDOWSPAKETE=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
     libxinerama1 libgl1 xvfb xauth x11-utils openbox xdotool
-    wixl msitools faketime zip
+    wixl msitools faketime zip xserver-xephyr
 )
 
 installiere_fehlende() {
