@@ -59,8 +59,7 @@ beginnen() {
         # Xvfb picks a free display and writes its number to the file.
         local nummer=$WINEPREFIX.display
         : >"$nummer"
-        # shellcheck disable=SC2086 # XVFB_BILDSCHIRM may name more screens
-        Xvfb -displayfd 3 -screen 0 ${XVFB_BILDSCHIRM:-1280x1024x24} -noreset 3>"$nummer" >>"$protokoll" 2>&1 &
+        Xvfb -displayfd 3 -screen 0 "${XVFB_BILDSCHIRM:-1280x1024x24}" -noreset 3>"$nummer" >>"$protokoll" 2>&1 &
         prozesse="$!"
         for _ in $(seq 1 300); do
             [ -s "$nummer" ] && break
