@@ -29,28 +29,30 @@ sitzung_laeuft() {
 }
 
 beenden() {
-    if [ -f "$sitzung" ]; then
-        # shellcheck source=/dev/null
-        source "$sitzung"
-        wineserver -k 2>/dev/null || true
-        # Each waited for (a few seconds at most), so the next session finds
-        # no X server or window manager about to go.
-        for prozess in $SITZUNG_PROZESSE; do
-            kill "$prozess" 2>/dev/null || continue
-            for _ in $(seq 1 100); do
-                kill -0 "$prozess" 2>/dev/null || break
-                sleep 0.05
-            done
-        done
-        rm -f "$sitzung"
-    fi
-    # A server left over without a session file (a run cut short).
+    [ -f "$sitzung" ] || return 0
+    # shellcheck source=/dev/null
+    source "$sitzung"
     wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    # Each waited for (a few seconds at most), so the next session finds
+    # no X server or window manager about to go.
+    for prozess in $SITZUNG_PROZESSE; do
+        kill "$prozess" 2>/dev/null || continue
+        for _ in $(seq 1 100); do
+            kill -0 "$prozess" 2>/dev/null || break
+            sleep 0.05
+        done
+    done
+    rm -f "$sitzung"
 }
 
 beginnen() {
+    # A session of a run cut short.
     beenden
+    # A server of a program started without a session: CTest lists the
+    # cases under Wine before the first fixture, and that program may be
+    # making the prefix. Killed halfway, it leaves a prefix wineboot cannot
+    # finish; it ends by itself once its programs have.
+    timeout 120 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
     local protokoll=$WINEPREFIX.protokoll prozesse=""
     : >"$protokoll"
     # Started in the background, each writing to the log rather than to
