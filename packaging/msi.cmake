@@ -5,8 +5,8 @@
 # With SOURCE_DATE_EPOCH set, both come out the same to the byte from every
 # build of the same sources: the zip is written again with that time (in UTC:
 # a zip keeps local times) and fixed permissions, wixl writes that time (also
-# as the time of each file in its cabinet), and
-# the installer's package code, random from wixl, is made from the content.
+# as the time of each file in its cabinet), and the installer's package code,
+# random from wixl, is made from the content.
 set(stufe ${CPACK_TEMPORARY_DIRECTORY})
 # The zip as CPack made it, before it copies it to the package folder.
 list(FILTER CPACK_PACKAGE_FILES INCLUDE REGEX "[.]zip$")
@@ -16,7 +16,11 @@ file(COPY ${CPACK_ZAPFKONTOR_WXS} ${CPACK_ZAPFKONTOR_ICO} DESTINATION ${stufe})
 
 set(zeit "")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(zeit faketime "@$ENV{SOURCE_DATE_EPOCH}")
+    # The clock stands still at that time. One that starts there and runs on
+    # lets a slow machine write a second later into the summary ("Created",
+    # "Last saved") than a fast one.
+    string(TIMESTAMP stand "%Y-%m-%d %H:%M:%S" UTC)
+    set(zeit faketime -f "${stand}")
     # zip -X leaves out the extra fields with the files' other times and
     # owners; what stays is each file's time, in UTC, and its permissions.
     set(gleich ${stufe}/gleich)

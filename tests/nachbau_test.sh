@@ -47,4 +47,12 @@ if [ ${#verschieden[@]} -gt 0 ]; then
     done
     fehler "not the same in both builds: ${verschieden[*]}"
 fi
+# The installer says when it was made: at the sources' time, not a second
+# later on a slow machine.
+if [ -n "$werkzeug" ]; then
+    erwartet=$(TZ=UTC LC_ALL=C date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')
+    zeiten=$(cd "$arbeit/erster" && TZ=UTC LC_ALL=C msiinfo suminfo pakete/*.msi | grep -E '^(Created|Last saved):')
+    [ "$zeiten" = "Created: $erwartet"$'\n'"Last saved: $erwartet" ] ||
+        fehler "the installer's times are not $erwartet: $zeiten"
+fi
 echo "PASS: two builds give the same bytes: $(cd "$arbeit/erster" && ls ${dateien[*]} | tr '\n' ' ')"
