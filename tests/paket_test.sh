@@ -46,7 +46,11 @@ for seite in man1/tankumat.1.gz de/man1/tankumat.1.gz; do
     warnungen=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$handbuch/$seite" 2>&1 >/dev/null)
     [ -z "$warnungen" ] || fehler "man page $seite: $warnungen"
 done
-gefunden() { MANWIDTH=80 LC_ALL=C.UTF-8 MANPATH=$handbuch man -L "$1" tankumat 2>/dev/null | col -b; }
+# col needs the locale too: in C it drops the umlauts of "RÜCKGABEWERT".
+gefunden() (
+    export LC_ALL=C.UTF-8
+    MANWIDTH=80 MANPATH=$handbuch man -L "$1" tankumat 2>/dev/null | col -b
+)
 englisch=$(gefunden C)
 deutsch=$(gefunden de)
 grep -q '^EXIT STATUS' <<<"$englisch" || fehler "man tankumat in English: no exit status"
