@@ -10,19 +10,6 @@
 
 namespace Tafel = frmAboutEntwurf;
 
-namespace {
-
-// Black as the design fixes it, whatever colour the system gives to text.
-void schwarz(QLabel& bezeichnung)
-{
-    QPalette p = bezeichnung.palette();
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::ButtonText, Qt::black);
-    bezeichnung.setPalette(p);
-}
-
-}  // namespace
-
 frmAbout::frmAbout()
     : QDialog(nullptr,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
@@ -48,9 +35,6 @@ frmAbout::frmAbout()
     lblVersion = Gestaltung::bezeichnung(*this, Tafel::lblVersion);
     lblDisclaimer = Gestaltung::bezeichnung(*this, Tafel::lblDisclaimer);
 
-    schwarz(*lblDescription);
-    schwarz(*lblTitle);
-    schwarz(*lblDisclaimer);
     // Enter presses it; Escape rejects the dialog, which closes it the same way.
     cmdOK->setDefault(true);
 

@@ -128,14 +128,7 @@ LRESULT frmAbout::nachricht(UINT n, WPARAM w, LPARAM l)
             cmdOK_Click();
         return 0;
     case DM_GETDEFID: return MAKELRESULT(GetDlgCtrlID(cmdOK), DC_HASDEFID);
-    case WM_CTLCOLORSTATIC: {
-        const HWND s = HWND(l);
-        const LRESULT pinsel = Gestaltung::beschriftungsfarben(HDC(w));
-        // Black as the design fixes it, whatever colour the system gives to text.
-        if (s == lblDescription || s == lblTitle || s == lblDisclaimer)
-            SetTextColor(HDC(w), RGB(0, 0, 0));
-        return pinsel;
-    }
+    case WM_CTLCOLORSTATIC: return Gestaltung::beschriftungsfarben(HDC(w), HWND(l));
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);

@@ -7,8 +7,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
-#include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
 #include <QtGui/qguiapplication_platform.h>
@@ -17,8 +17,41 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace Anwendung {
+
+namespace {
+
+// The classic "Windows" style in the desktop's colours where the desktop sets
+// any, and in the style's own grey where it does not. Qt hands the style
+// every palette it makes from the platform theme, at start and again when
+// the theme changes, so a scheme changed while the program runs reaches
+// every window.
+class KlassischerStil : public QProxyStyle {
+public:
+    KlassischerStil()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Windows")))
+    {
+    }
+
+    using QProxyStyle::polish;
+
+    void polish(QPalette& palette) override
+    {
+        // A platform theme that sets no colours (a bare X server, openbox)
+        // leaves Qt's own light palette, the one its Fusion style paints with.
+        static const QPalette ohneDesktopfarben = [] {
+            const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+            return fusion->standardPalette();
+        }();
+        if (palette == ohneDesktopfarben)
+            palette = standardPalette();
+        QProxyStyle::polish(palette);
+    }
+};
+
+}  // namespace
 
 void einrichten(QApplication& app)
 {
@@ -31,10 +64,7 @@ void einrichten(QApplication& app)
     app.setWindowIcon(symbol);
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));
-    // setStyle keeps the palette of the platform theme; the design's colours
-    // are those of the style itself.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-    app.setPalette(app.style()->standardPalette());
+    app.setStyle(new KlassischerStil);
 
     // The toolkit's own texts (a text box's context menu, standard buttons)
     // in German like the rest of the program. Where Qt's translations are not

@@ -17,8 +17,9 @@ namespace Anwendung {
 inline constexpr auto titel = Version::titel;
 inline constexpr auto version = Version::text;
 
-// Name, version, the "Windows" style with its own palette and the default
-// font. Call once, right after the QApplication exists.
+// Name, version, the "Windows" style in the desktop's colours (its own grey
+// where the desktop sets none) and the default font. Call once, right after
+// the QApplication exists.
 void einrichten(QApplication& app);
 
 // The modal message box of the program: the prompt, one "OK" button, no icon,

@@ -1,6 +1,7 @@
 #include "app/entwurf.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Entwurf {
 
@@ -36,6 +37,34 @@ std::string vorlesetext(std::span<const Steuerelement* const> folge)
             passage += '.';
     }
     return passage;
+}
+
+namespace {
+
+// Relative luminance as WCAG 2 defines it, from the sRGB channels.
+double leuchtdichte(Farbe f)
+{
+    const auto linear = [](std::uint8_t kanal) {
+        const double c = kanal / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(f.rot) + 0.7152 * linear(f.gruen) + 0.0722 * linear(f.blau);
+}
+
+}  // namespace
+
+double kontrast(Farbe a, Farbe b)
+{
+    const double la = leuchtdichte(a), lb = leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Farbe textfarbe(const Steuerelement& e, Farbe hintergrund, Farbe systemtext, bool hoherKontrast)
+{
+    if (!e.textfarbe || hoherKontrast)
+        return systemtext;
+    const double noetig = grosseSchrift(e.schrift) ? 3.0 : 4.5;
+    return kontrast(*e.textfarbe, hintergrund) >= noetig ? *e.textfarbe : systemtext;
 }
 
 Punkt zentriert(Rechteck frei, int breite, int hoehe)

@@ -5,6 +5,8 @@
 
 #include "version.h"
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -56,6 +58,26 @@ constexpr Schriftart schriftart(Schrift art)
     return {11, false, false};
 }
 
+// Large text as WCAG 2 counts it: 18 point, or 14 point bold. Large text
+// reads at a lower contrast.
+constexpr bool grosseSchrift(Schrift art)
+{
+    const Schriftart a = schriftart(art);
+    // At 96 dpi a point is 4/3 of a pixel: 18 pt = 24 px, 14 pt = 18.67 px.
+    return 3 * a.pixelgroesse >= 4 * 18 || (a.fett && 3 * a.pixelgroesse >= 4 * 14);
+}
+
+struct Farbe {
+    std::uint8_t rot, gruen, blau;
+    friend constexpr bool operator==(const Farbe&, const Farbe&) = default;
+};
+
+inline constexpr Farbe schwarz{0, 0, 0};
+
+// The contrast of two colours as WCAG 2 defines it, from their relative
+// luminance: 1 (the same) to 21 (black on white).
+double kontrast(Farbe a, Farbe b);
+
 // What a screen reader announces a control as, where the control's own kind
 // would say it wrong: a picture box is a window of its own to the toolkits,
 // which a screen reader calls a frame.
@@ -84,7 +106,15 @@ struct Steuerelement {
     // The control a label names: a screen reader reads the label as that
     // control's, not on its own.
     const char* beschriftet = nullptr;
+    // A text colour of its own, whatever colour the system gives to text.
+    std::optional<Farbe> textfarbe{};
 };
+
+// The colour a control's text is drawn in on `hintergrund`: its own colour
+// where that reads at WCAG 2's contrast (4.5:1, large text 3:1) and no
+// high-contrast scheme is on; the system's text colour otherwise, which the
+// scheme chose to read on its own background.
+Farbe textfarbe(const Steuerelement& e, Farbe hintergrund, Farbe systemtext, bool hoherKontrast);
 
 // The texts of these rows as one passage for a screen reader: each once, in
 // the order given, each ending a sentence.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 namespace Entwurf {
 
@@ -55,6 +56,71 @@ TEST(NebenDemHauptfenster, rechtsLinksOderUnterDenKnoepfen)
     EXPECT_EQ(nebenDemHauptfenster({0, 0, 640, 512}, {0, 9, 683, 520}, 60, 283, 160), (Punkt{200, 68}));
     // Near the bottom the window is pulled up onto the screen beside the other.
     EXPECT_EQ(nebenDemHauptfenster(frei, {0, 950, 683, 520}, 1000, 283, 160), (Punkt{691, 864}));
+}
+
+TEST(Kontrast, wieWcag2IhnRechnet)
+{
+    EXPECT_NEAR(kontrast(schwarz, {255, 255, 255}), 21.0, 1e-9);
+    EXPECT_NEAR(kontrast({255, 255, 255}, schwarz), 21.0, 1e-9);
+    EXPECT_NEAR(kontrast({128, 128, 128}, {128, 128, 128}), 1.0, 1e-9);
+    // Figures of WCAG's own examples and of schemes users have.
+    EXPECT_NEAR(kontrast(schwarz, {32, 32, 32}), 1.29, 0.005);
+    EXPECT_NEAR(kontrast(schwarz, {212, 208, 200}), 13.66, 0.005);
+    EXPECT_NEAR(kontrast({118, 118, 118}, {255, 255, 255}), 4.54, 0.005);
+    // Green weighs most, blue least.
+    EXPECT_GT(kontrast(schwarz, {0, 255, 0}), kontrast(schwarz, {255, 0, 0}));
+    EXPECT_GT(kontrast(schwarz, {255, 0, 0}), kontrast(schwarz, {0, 0, 255}));
+}
+
+TEST(GrosseSchrift, achtzehnPunktOderVierzehnFett)
+{
+    EXPECT_TRUE(grosseSchrift(Schrift::TitelFett));
+    EXPECT_TRUE(grosseSchrift(Schrift::Ueberschrift));
+    // 13.5 pt bold is short of 14.
+    EXPECT_FALSE(grosseSchrift(Schrift::GrossFett));
+    EXPECT_FALSE(grosseSchrift(Schrift::Fett));
+    EXPECT_FALSE(grosseSchrift(Schrift::Standard));
+}
+
+TEST(Textfarbe, eigeneWoSieLesbarIstSonstDieDesSystems)
+{
+    static constexpr Steuerelement satz{.name = "satz", .textfarbe = schwarz};
+    static constexpr Steuerelement titel{.name = "titel", .schrift = Schrift::TitelFett, .textfarbe = schwarz};
+    static constexpr Steuerelement fett{.name = "fett", .schrift = Schrift::GrossFett, .textfarbe = schwarz};
+    static constexpr Steuerelement ohne{.name = "ohne"};
+    constexpr Farbe weiss{255, 255, 255}, hell{240, 240, 240};
+    const struct {
+        const char* name;
+        const Steuerelement& e;
+        Farbe hintergrund, systemtext;
+        bool hoherKontrast;
+        Farbe erwartet;
+    } zeilen[] = {
+        {"klassisch", satz, {212, 208, 200}, schwarz, false, schwarz},
+        {"Windows-Standard", satz, {240, 240, 240}, {20, 20, 20}, false, schwarz},
+        {"Kontrast Schwarz", satz, schwarz, weiss, true, weiss},
+        {"Kontrast Schwarz, Titel", titel, schwarz, weiss, true, weiss},
+        {"Kontrast Weiß", satz, weiss, schwarz, true, schwarz},
+        // A high-contrast scheme of the user's own, light, with coloured text.
+        {"eigener hoher Kontrast", satz, weiss, {0, 0, 160}, true, {0, 0, 160}},
+        {"dunkel", satz, {32, 32, 32}, hell, false, hell},
+        {"Breeze Dark", titel, {49, 54, 59}, {239, 240, 241}, false, {239, 240, 241}},
+        // Mid grey: 4.1:1, enough for the large title, not for the rest.
+        {"mittelgrau, Titel", titel, {110, 110, 110}, weiss, false, schwarz},
+        {"mittelgrau, Satz", satz, {110, 110, 110}, weiss, false, weiss},
+        {"mittelgrau, 13,5 pt fett", fett, {110, 110, 110}, weiss, false, weiss},
+        // The limits themselves read: 3.0 and 4.5 or more.
+        {"knapp 3:1, Titel", titel, {89, 89, 89}, weiss, false, weiss},
+        {"3:1, Titel", titel, {90, 90, 90}, weiss, false, schwarz},
+        {"knapp 4,5:1", satz, {116, 116, 116}, weiss, false, weiss},
+        {"4,5:1", satz, {117, 117, 117}, weiss, false, schwarz},
+        {"ohne eigene Farbe", ohne, {212, 208, 200}, {0, 0, 128}, false, {0, 0, 128}},
+    };
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(z.name);
+        const Farbe f = textfarbe(z.e, z.hintergrund, z.systemtext, z.hoherKontrast);
+        EXPECT_EQ(f, z.erwartet) << int(f.rot) << ", " << int(f.gruen) << ", " << int(f.blau);
+    }
 }
 
 }  // namespace

@@ -46,6 +46,54 @@ protected:
     }
 };
 
+// A row's own text colour, chosen again whenever the control's palette
+// changes (a colour scheme changed while the program runs): the row's colour
+// where it reads on the button face the control stands on, otherwise the
+// system's text colour, which is then inherited like any other.
+class EigeneTextfarbe : public QObject {
+public:
+    EigeneTextfarbe(QWidget& w, const Steuerelement& e)
+        : QObject(&w)
+        , zeile(e)
+    {
+        waehlen(w);
+        w.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    {
+        // Setting the palette sends the event again; the second choice is
+        // the same, and an unchanged palette sends nothing.
+        if (ereignis->type() == QEvent::PaletteChange)
+            waehlen(*static_cast<QWidget*>(ziel));
+        return false;
+    }
+
+private:
+    static Entwurf::Farbe farbe(const QColor& c)
+    {
+        return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    }
+
+    void waehlen(QWidget& w) const
+    {
+        const QPalette umgebung = w.parentWidget()->palette();
+        const Entwurf::Farbe system = farbe(umgebung.color(QPalette::ButtonText));
+        const Entwurf::Farbe f = Entwurf::textfarbe(zeile, farbe(umgebung.color(QPalette::Button)), system, false);
+        // A default palette sets no role: the control inherits every one.
+        QPalette eigene;
+        if (f != system) {
+            const QColor text(f.rot, f.gruen, f.blau);
+            eigene.setColor(QPalette::WindowText, text);
+            eigene.setColor(QPalette::ButtonText, text);
+        }
+        w.setPalette(eigene);
+    }
+
+    const Steuerelement& zeile;
+};
+
 // The role a row gives a control, kept on the widget for the factory below.
 constexpr const char* rollenEigenschaft = "zapfkontorRolle";
 
@@ -105,6 +153,8 @@ QWidget* platziere(QWidget& behaelter, const Steuerelement& e, QWidget* w)
     // Without a description of its own, Qt describes a control by its tooltip.
     if (e.beschreibung)
         w->setAccessibleDescription(QString::fromUtf8(e.beschreibung));
+    if (e.textfarbe)
+        new EigeneTextfarbe(*w, e);
     return w;
 }
 

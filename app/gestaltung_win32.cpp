@@ -461,11 +461,40 @@ void zeichne(HDC dc, HBITMAP bild, int x, int y)
     DeleteDC(speicher);
 }
 
-LRESULT beschriftungsfarben(HDC dc)
+namespace {
+
+Entwurf::Farbe farbe(COLORREF c)
 {
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return {GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+bool hoherKontrast()
+{
+    HIGHCONTRASTW hk{};
+    hk.cbSize = sizeof(hk);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(hk), &hk, 0) && (hk.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace
+
+LRESULT beschriftungsfarben(HDC dc, HWND steuerelement)
+{
+    const COLORREF grund = GetSysColor(COLOR_BTNFACE);
+    COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    if (const Steuerelement* e = entwurf(steuerelement); e && e->textfarbe) {
+        const Entwurf::Farbe f = Entwurf::textfarbe(*e, farbe(grund), farbe(text), hoherKontrast());
+        text = RGB(f.rot, f.gruen, f.blau);
+    }
+    SetTextColor(dc, text);
+    SetBkColor(dc, grund);
     return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void farbenGeaendert(HWND fenster)
+{
+    // The program keeps no brush or colour of its own: every paint takes
+    // the system's brushes and colours anew.
+    RedrawWindow(fenster, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 }  // namespace Gestaltung

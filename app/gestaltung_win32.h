@@ -107,7 +107,14 @@ void bilderVorladen(const std::vector<const char*>& dateien);
 // Draws a bitmap unscaled with its top-left corner at (x, y).
 void zeichne(HDC dc, HBITMAP bild, int x, int y);
 
-// The colours of a label on the button face, for WM_CTLCOLORSTATIC.
-LRESULT beschriftungsfarben(HDC dc);
+// The colours of a control on the button face, for WM_CTLCOLORSTATIC and
+// WM_CTLCOLORBTN: the system's, or the text colour of the control's own row
+// where that reads on the button face and no high-contrast scheme is on.
+LRESULT beschriftungsfarben(HDC dc, HWND steuerelement);
+
+// WM_SYSCOLORCHANGE and WM_SETTINGCHANGE: the user chose other colours, or
+// turned high contrast on or off. The window and every control in it are
+// drawn again; each paint asks for the colours in force.
+void farbenGeaendert(HWND fenster);
 
 }  // namespace Gestaltung

@@ -292,7 +292,7 @@ LRESULT Verbrauch::nachricht(UINT n, WPARAM w, LPARAM l)
     case DM_GETDEFID:
         // Asked by the dialog keyboard handling: Enter presses "&Berechnen".
         return MAKELRESULT(GetDlgCtrlID(Berechnen), DC_HASDEFID);
-    case WM_CTLCOLORSTATIC: return Gestaltung::beschriftungsfarben(HDC(w));
+    case WM_CTLCOLORSTATIC: return Gestaltung::beschriftungsfarben(HDC(w), HWND(l));
     case WM_DRAWITEM: ausgabeZeichnen(*reinterpret_cast<const DRAWITEMSTRUCT*>(l)); return TRUE;
     case WM_ACTIVATE:
         // The focus comes back to where it was when the window is activated.

@@ -30,9 +30,7 @@ Optionen::Optionen()
     Gestaltung::ohneSymbol(*this);
 
     arbeitsbereich = new QMdiArea(this);
-    // QMdiArea takes its brush once, when it is made; name it, so it is the
-    // workspace colour of the palette in force now.
-    arbeitsbereich->setBackground(palette().brush(QPalette::Dark));
+    arbeitsbereichFaerben();
     arbeitsbereich->setFocusPolicy(Qt::NoFocus);
     // Its own minimum size would keep the window from being made small.
     arbeitsbereich->setMinimumSize(1, 1);
@@ -105,6 +103,21 @@ void Optionen::resizeEvent(QResizeEvent* ereignis)
     // Docked to the top by hand: in a layout the panel's height would become
     // the window's minimum height.
     Picture1->setGeometry(0, 0, width(), Gestaltung::pixel(Tafel::Picture1.lage).height());
+}
+
+void Optionen::changeEvent(QEvent* ereignis)
+{
+    QMainWindow::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::PaletteChange && arbeitsbereich)
+        arbeitsbereichFaerben();
+}
+
+void Optionen::arbeitsbereichFaerben()
+{
+    // QMdiArea keeps the brush it is given and follows no palette: it is
+    // given the workspace colour of the palette in force now, and again
+    // whenever the colours change.
+    arbeitsbereich->setBackground(palette().brush(QPalette::Dark));
 }
 
 void Optionen::closeEvent(QCloseEvent* ereignis)

@@ -34,10 +34,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
     void auswahlIstTabstopp();
+    void arbeitsbereichFaerben();
 
-    QMdiArea* arbeitsbereich;
+    QMdiArea* arbeitsbereich = nullptr;
 };

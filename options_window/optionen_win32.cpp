@@ -151,7 +151,7 @@ LRESULT Optionen::nachricht(UINT n, WPARAM w, LPARAM l)
         // the window has no default button otherwise.
         return GetFocus() == cmdOptionOk ? MAKELRESULT(GetDlgCtrlID(cmdOptionOk), DC_HASDEFID) : 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return Gestaltung::beschriftungsfarben(HDC(w));
+    case WM_CTLCOLORBTN: return Gestaltung::beschriftungsfarben(HDC(w), HWND(l));
     case WM_SIZE: {
         if (!Picture1)
             break;  // still being made

@@ -51,9 +51,9 @@ void Fenstertest::cleanup()
     QVERIFY2(!vergessen, "a modal window was left open and had to be closed");
 }
 
-int starte(QObject& test, int argc, char** argv)
+int starte(QObject& test, int argc, char** argv, const char* plattform)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", plattform);
     QApplication app(argc, argv);
     Anwendung::einrichten(app);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

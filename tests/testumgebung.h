@@ -98,8 +98,9 @@ private:
 };
 
 // Sets up the application as the program does, with German conventions
-// pinned, and runs the test object.
-int starte(QObject& test, int argc, char** argv);
+// pinned, and runs the test object; offscreen, unless a test needs the
+// pixels of a real X server.
+int starte(QObject& test, int argc, char** argv, const char* plattform = "offscreen");
 
 }  // namespace Testumgebung
 
