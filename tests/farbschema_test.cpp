@@ -7,7 +7,7 @@
 // (with DISPLAY, inside a D-Bus session)
 
 #include "about_window/frmabout.h"
-#include "app/entwurf.h"
+#include "lesbarkeit.h"
 #include "options_window/optionen.h"
 #include "testumgebung.h"
 
@@ -21,7 +21,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <map>
 
 namespace {
@@ -55,36 +54,6 @@ QColor knopfflaeche()
     return farben.at(schema);
 }
 
-struct Beschriftung {
-    const char* fenster;
-    const char* name;
-    bool gross;    // 18 pt, or 14 pt bold: 3:1 is enough
-    bool schwarz;  // black wherever black reads
-};
-
-// Every label a reader meets; the result sentence is drawn disabled on
-// purpose, and Label1 of the main window is hidden.
-// clang-format off
-constexpr Beschriftung beschriftungen[] = {
-    {"Verbrauch", "Label2", true, false},
-    {"Verbrauch", "Label3", false, false},
-    {"Verbrauch", "Label4", false, false},
-    {"Verbrauch", "Label5", false, false},
-    {"Verbrauch", "Label10", false, false},
-    {"Verbrauch", "Label7", false, false},
-    {"Verbrauch", "Label6", false, false},
-    {"Verbrauch", "Label8", false, false},
-    {"Verbrauch", "Label9", false, false},
-    {"Optionen", "Label1", false, false},
-    {"Optionen", "Label2", false, false},
-    {"frmAbout", "lblTitle", true, true},
-    {"frmAbout", "lblVersion", false, false},
-    {"frmAbout", "lblDescription", false, true},
-    {"frmAbout", "Label1", false, false},
-    {"frmAbout", "lblDisclaimer", false, true},
-};
-// clang-format on
-
 QWidget& fenster(const QString& name)
 {
     if (name == QLatin1String("Optionen"))
@@ -92,37 +61,6 @@ QWidget& fenster(const QString& name)
     if (name == QLatin1String("frmAbout"))
         return Fenster::instanz<frmAbout>();
     return Fenster::instanz<Verbrauch>();
-}
-
-// What a reader sees of a label on the screen: its background, the colour
-// most of its pixels have, and its text, the colour that stands out most
-// from it.
-struct Ansicht {
-    QColor grund, schrift;
-    double kontrast = 0;
-};
-
-Entwurf::Farbe farbe(QRgb p)
-{
-    return {std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p))};
-}
-
-Ansicht ansehen(const QImage& bild)
-{
-    std::map<QRgb, int> anzahl;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            ++anzahl[bild.pixel(x, y) & 0xFFFFFF];
-    const QRgb grund = std::max_element(anzahl.begin(), anzahl.end(), [](const auto& a, const auto& b) {
-                           return a.second < b.second;
-                       })->first;
-    Ansicht a{QColor(grund), QColor(grund), 1.0};
-    for (const auto& [p, n] : anzahl)
-        if (const double k = Entwurf::kontrast(farbe(p), farbe(grund)); k > a.kontrast) {
-            a.schrift = QColor(p);
-            a.kontrast = k;
-        }
-    return a;
 }
 
 QImage bildschirm(const QWidget& w)
@@ -154,26 +92,27 @@ class FarbschemaTest : public Testumgebung::Fenstertest {
 
     // Reads the label from the screen: on `grund`, its text at the contrast
     // it needs; where it is black by design and black reads, black.
-    void lesbar(const Beschriftung& b, const QColor& grund)
+    void lesbar(const Lesbarkeit::Beschriftung& b, const QColor& grund)
     {
         auto* l = fenster(QString::fromLatin1(b.fenster)).findChild<QLabel*>(QString::fromLatin1(b.name));
         QVERIFY(l);
         QVERIFY2(vorne(*l), "the screen never showed the label as it paints itself");
-        const Ansicht a = ansehen(bildschirm(*l));
-        qInfo("%s.%s: %s on %s, %.2f:1", b.fenster, b.name, qPrintable(a.schrift.name()), qPrintable(a.grund.name()),
-              a.kontrast);
-        QCOMPARE(a.grund, grund);
-        QVERIFY2(a.kontrast >= (b.gross ? 3.0 : 4.5), qPrintable(QString::number(a.kontrast, 'f', 2)));
-        if (b.schwarz && Entwurf::kontrast(Entwurf::schwarz, farbe(grund.rgb())) >= (b.gross ? 3.0 : 4.5))
-            QCOMPARE(a.schrift, QColor(Qt::black));
+        const QImage bild = bildschirm(*l);
+        const Lesbarkeit::Gesehen g = Lesbarkeit::ansehen(
+            {reinterpret_cast<const std::uint32_t*>(bild.constBits()), std::size_t(bild.sizeInBytes() / 4)});
+        qInfo("%s.%s: #%06x on #%06x, %.2f:1", b.fenster, b.name, g.schrift, g.grund, g.kontrast);
+        QCOMPARE(QColor(g.grund), grund);
+        QVERIFY2(g.kontrast >= Lesbarkeit::noetig(b), qPrintable(QString::number(g.kontrast, 'f', 2)));
+        if (Lesbarkeit::schwarzLesbar(b, g.grund))
+            QCOMPARE(QColor(g.schrift), QColor(Qt::black));
     }
 
 private slots:
     void jedeBeschriftungLesbar_data()
     {
         QTest::addColumn<int>("zeile");
-        for (int i = 0; i < int(std::size(beschriftungen)); ++i)
-            QTest::addRow("%s.%s", beschriftungen[i].fenster, beschriftungen[i].name) << i;
+        for (int i = 0; i < int(std::size(Lesbarkeit::beschriftungen)); ++i)
+            QTest::addRow("%s.%s", Lesbarkeit::beschriftungen[i].fenster, Lesbarkeit::beschriftungen[i].name) << i;
     }
 
     void jedeBeschriftungLesbar()
@@ -181,7 +120,7 @@ private slots:
         QFETCH(int, zeile);
         // The desktop's colours, or the classic grey where it sets none.
         QCOMPARE(QApplication::palette().color(QPalette::Button), knopfflaeche());
-        lesbar(beschriftungen[zeile], knopfflaeche());
+        lesbar(Lesbarkeit::beschriftungen[zeile], knopfflaeche());
     }
 
     void schwarzNurWoEsLesbarIst()
@@ -217,7 +156,7 @@ private slots:
         const QColor hell(239, 240, 241);
         QTRY_COMPARE(QApplication::palette().color(QPalette::Button), hell);
         // Every open window, in the new colours; black is back where it reads.
-        for (const Beschriftung& b : beschriftungen) {
+        for (const Lesbarkeit::Beschriftung& b : Lesbarkeit::beschriftungen) {
             lesbar(b, hell);
             if (QTest::currentTestFailed())
                 return;

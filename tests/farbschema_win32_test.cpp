@@ -6,15 +6,14 @@
 // colours a test sets stay with the prefix's server.
 
 #include "about_window/frmabout_win32.h"
+#include "lesbarkeit.h"
 #include "options_window/optionen_win32.h"
 #include "windowstestumgebung.h"
 
 #include "app/gestaltung_win32.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <map>
 
 using namespace Testumgebung;
 
@@ -37,45 +36,12 @@ const Schema schemata[] = {
     {"KontrastWeiss", {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(96, 0, 0), RGB(128, 128, 128), RGB(0, 0, 0), RGB(128, 128, 128)}},
     {"dunkel", {RGB(32, 32, 32), RGB(240, 240, 240), RGB(25, 25, 25), RGB(240, 240, 240), RGB(128, 128, 128), RGB(43, 43, 43), RGB(64, 64, 64), RGB(16, 16, 16)}},
 };
-
-struct Beschriftung {
-    const char* fenster;
-    const char* name;
-    bool gross;    // 18 pt, or 14 pt bold: 3:1 is enough
-    bool schwarz;  // black wherever black reads
-};
-
-// Every label a reader meets; the result sentence is drawn disabled on
-// purpose, and Label1 of the main window is hidden.
-constexpr Beschriftung beschriftungen[] = {
-    {"Verbrauch", "Label2", true, false},
-    {"Verbrauch", "Label3", false, false},
-    {"Verbrauch", "Label4", false, false},
-    {"Verbrauch", "Label5", false, false},
-    {"Verbrauch", "Label10", false, false},
-    {"Verbrauch", "Label7", false, false},
-    {"Verbrauch", "Label6", false, false},
-    {"Verbrauch", "Label8", false, false},
-    {"Verbrauch", "Label9", false, false},
-    {"Optionen", "Label1", false, false},
-    {"Optionen", "Label2", false, false},
-    {"frmAbout", "lblTitle", true, true},
-    {"frmAbout", "lblVersion", false, false},
-    {"frmAbout", "lblDescription", false, true},
-    {"frmAbout", "Label1", false, false},
-    {"frmAbout", "lblDisclaimer", false, true},
-};
 // clang-format on
 
 void setzen(const std::array<COLORREF, 8>& farben)
 {
     SetSysColors(int(elemente.size()), elemente.data(), farben.data());
     Anwendung::nachrichtenBearbeiten();
-}
-
-Entwurf::Farbe farbe(std::uint32_t rgb)
-{
-    return {std::uint8_t(rgb >> 16), std::uint8_t(rgb >> 8), std::uint8_t(rgb)};
 }
 
 std::uint32_t rgb(COLORREF c)
@@ -118,58 +84,6 @@ HWND steuerelement(HWND fenster, const char* name)
     return suche.gefunden;
 }
 
-// What the control shows: the pixels of its window where it stands.
-Pixelbild ansicht(HWND s)
-{
-    RECT r{};
-    GetClientRect(s, &r);
-    Pixelbild b;
-    b.breite = r.right;
-    b.hoehe = r.bottom;
-    b.punkte.resize(std::size_t(b.breite) * std::size_t(b.hoehe));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), b.breite, -b.hoehe, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* pixel = nullptr;
-    HBITMAP ziel = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixel, nullptr, 0);
-    HDC speicher = CreateCompatibleDC(nullptr);
-    const HGDIOBJ vorher = SelectObject(speicher, ziel);
-    HDC quelle = GetDC(s);
-    BitBlt(speicher, 0, 0, b.breite, b.hoehe, quelle, 0, 0, SRCCOPY);
-    ReleaseDC(s, quelle);
-    GdiFlush();
-    std::copy_n(static_cast<const std::uint32_t*>(pixel), b.punkte.size(), b.punkte.begin());
-    SelectObject(speicher, vorher);
-    DeleteDC(speicher);
-    DeleteObject(ziel);
-    return b;
-}
-
-// What a reader sees of a label: its background, the colour most of its
-// pixels have, and its text, the colour that stands out most from it.
-struct Gesehen {
-    std::uint32_t grund = 0, schrift = 0;
-    double kontrast = 1;
-};
-
-Gesehen ansehen(const Pixelbild& bild)
-{
-    std::map<std::uint32_t, int> anzahl;
-    for (int y = 0; y < bild.hoehe; ++y)
-        for (int x = 0; x < bild.breite; ++x)
-            ++anzahl[bild.pixel(x, y)];
-    Gesehen g;
-    g.grund = std::max_element(anzahl.begin(), anzahl.end(), [](const auto& a, const auto& b) {
-                  return a.second < b.second;
-              })->first;
-    g.schrift = g.grund;
-    for (const auto& [p, n] : anzahl)
-        if (const double k = Entwurf::kontrast(farbe(p), farbe(g.grund)); k > g.kontrast) {
-            g.schrift = p;
-            g.kontrast = k;
-        }
-    return g;
-}
-
 class Farbschema : public Fenstertest {
 protected:
     void SetUp() override
@@ -189,18 +103,17 @@ protected:
     // needs; black where it is black by design and black reads.
     static void jedeLesbar(COLORREF grund)
     {
-        for (const Beschriftung& b : beschriftungen) {
+        for (const Lesbarkeit::Beschriftung& b : Lesbarkeit::beschriftungen) {
             SCOPED_TRACE(std::string(b.fenster) + "." + b.name);
             HWND s = steuerelement(fenster(b.fenster), b.name);
             ASSERT_TRUE(s);
             Anwendung::nachrichtenBearbeiten();
-            const Gesehen g = ansehen(ansicht(s));
+            const Lesbarkeit::Gesehen g = Lesbarkeit::ansehen(ansicht(s).punkte);
             std::printf("%s.%s: #%06x on #%06x, %.2f:1\n", b.fenster, b.name, unsigned(g.schrift), unsigned(g.grund),
                         g.kontrast);
-            const double noetig = b.gross ? 3.0 : 4.5;
             EXPECT_EQ(g.grund, rgb(grund));
-            EXPECT_GE(g.kontrast, noetig);
-            if (b.schwarz && Entwurf::kontrast(Entwurf::schwarz, farbe(rgb(grund))) >= noetig) {
+            EXPECT_GE(g.kontrast, Lesbarkeit::noetig(b));
+            if (Lesbarkeit::schwarzLesbar(b, g.grund)) {
                 EXPECT_EQ(g.schrift, 0u) << "black by design";
             }
         }
@@ -225,8 +138,8 @@ TEST_F(Farbschema, imLaufGewechselt)
     // Every window open in the classic colours, then the user turns to High
     // Contrast Black.
     setzen(schemata[0].farben);
-    for (const Beschriftung& b : beschriftungen)
-        fenster(b.fenster);
+    for (const char* name : {"Verbrauch", "Optionen", "frmAbout"})
+        fenster(name);
     jedeLesbar(schemata[0].farben[0]);
     setzen(schemata[2].farben);
     jedeLesbar(schemata[2].farben[0]);

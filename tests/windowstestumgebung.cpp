@@ -178,12 +178,14 @@ Pixelbild ausDatei(const std::string& pfad, UINT dpi)
     return b;
 }
 
-Pixelbild innenansicht(HWND fenster)
+namespace {
+
+// What `zeichnen` draws into a bitmap of that size.
+Pixelbild aufnahme(int breite, int hoehe, const std::function<void(HDC)>& zeichnen)
 {
-    const RECT r = innen(fenster);
     Pixelbild b;
-    b.breite = r.right;
-    b.hoehe = r.bottom;
+    b.breite = breite;
+    b.hoehe = hoehe;
     b.punkte.resize(std::size_t(b.breite) * std::size_t(b.hoehe));
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), b.breite, -b.hoehe, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -191,13 +193,32 @@ Pixelbild innenansicht(HWND fenster)
     HBITMAP ziel = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixel, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ vorher = SelectObject(dc, ziel);
-    SendMessageW(fenster, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    zeichnen(dc);
     GdiFlush();
     std::copy_n(static_cast<const std::uint32_t*>(pixel), b.punkte.size(), b.punkte.begin());
     SelectObject(dc, vorher);
     DeleteDC(dc);
     DeleteObject(ziel);
     return b;
+}
+
+}  // namespace
+
+Pixelbild innenansicht(HWND fenster)
+{
+    const RECT r = innen(fenster);
+    return aufnahme(r.right, r.bottom,
+                    [&](HDC dc) { SendMessageW(fenster, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT | PRF_ERASEBKGND); });
+}
+
+Pixelbild ansicht(HWND fenster)
+{
+    const RECT r = innen(fenster);
+    return aufnahme(r.right, r.bottom, [&](HDC dc) {
+        HDC quelle = GetDC(fenster);
+        BitBlt(dc, 0, 0, r.right, r.bottom, quelle, 0, 0, SRCCOPY);
+        ReleaseDC(fenster, quelle);
+    });
 }
 
 namespace {

@@ -67,6 +67,9 @@ struct Pixelbild {
 Pixelbild ausDatei(const std::string& pfad, UINT dpi = 96);
 // What a window draws into its client area (WM_PRINTCLIENT).
 Pixelbild innenansicht(HWND fenster);
+// What a window shows: the pixels of its client area as they were drawn
+// on the screen, its controls and all.
+Pixelbild ansicht(HWND fenster);
 
 // Starts each case from the main window, shown and active, and unloads every
 // window after it.
