@@ -4,10 +4,11 @@
 #
 # With SOURCE_DATE_EPOCH set, both come out the same to the byte from every
 # build of the same sources: the zip is written again with that time (in UTC:
-# a zip keeps local times) and fixed permissions, wixl writes that time (also
-# as the time of each file in its cabinet), and the installer's package code,
-# random from wixl, is made from the content.
+# a zip keeps local times) and fixed permissions, and wixl writes that time
+# (also as the time of each file in its cabinet). The installer's package
+# code is made from the content in every build.
 set(stufe ${CPACK_TEMPORARY_DIRECTORY})
+set(plattform x64)
 # The zip as CPack made it, before it copies it to the package folder.
 list(FILTER CPACK_PACKAGE_FILES INCLUDE REGEX "[.]zip$")
 set(zip ${CPACK_PACKAGE_FILES})
@@ -42,30 +43,34 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
                     WORKING_DIRECTORY ${stufe})
 endif()
 
-execute_process(COMMAND ${zeit} wixl -a x64 -o ${msi} tankumat.wxs WORKING_DIRECTORY ${stufe} RESULT_VARIABLE fehler)
+execute_process(COMMAND ${zeit} wixl -a ${plattform} -o ${msi} tankumat.wxs WORKING_DIRECTORY ${stufe} RESULT_VARIABLE fehler)
 if(fehler)
     message(FATAL_ERROR "wixl could not make ${msi}")
 endif()
 
-if(zeit)
-    # The package code names this package among all: one made from what it
-    # holds. msibuild -s sets it with the summary's subject, author and
-    # template, so those are passed as wixl wrote them.
-    set(inhalt "")
-    foreach(datei tankumat.wxs tankumat.ico tankumat.exe)
-        file(SHA256 ${stufe}/${datei} summe)
-        string(APPEND inhalt "${datei}=${summe};")
-    endforeach()
-    string(UUID paketcode NAMESPACE ${CPACK_ZAPFKONTOR_UPGRADE_CODE} NAME "${inhalt}" TYPE SHA1 UPPER)
-    execute_process(COMMAND msiinfo suminfo ${msi} OUTPUT_VARIABLE summe RESULT_VARIABLE fehler)
-    foreach(feld Subject Author Template)
-        string(REGEX MATCH "${feld}: ([^\n]*)" _ "${summe}")
-        set(${feld} "${CMAKE_MATCH_1}")
-    endforeach()
-    execute_process(COMMAND ${zeit} msibuild ${msi} -s "${Subject}" "${Author}" "${Template}" "{${paketcode}}"
-                    RESULT_VARIABLE fehler)
-    if(fehler)
-        message(FATAL_ERROR "msibuild could not set the package code of ${msi}")
-    endif()
+# The summary information as the package is: its template says the
+# platform and the package's language, where wixl writes English (1033)
+# whatever the package's; and the package code, random from wixl, names this
+# package among all: one made from what it holds. msibuild -s sets subject,
+# author, template and package code together, so subject and author are
+# passed as wixl wrote them.
+execute_process(COMMAND msiinfo suminfo ${msi} OUTPUT_VARIABLE summe RESULT_VARIABLE fehler)
+if(fehler)
+    message(FATAL_ERROR "msiinfo could not read the summary of ${msi}")
+endif()
+foreach(feld Subject Author)
+    string(REGEX MATCH "${feld}: ([^\n]*)" _ "${summe}")
+    set(${feld} "${CMAKE_MATCH_1}")
+endforeach()
+set(inhalt "")
+foreach(datei tankumat.wxs tankumat.ico tankumat.exe)
+    file(SHA256 ${stufe}/${datei} summe)
+    string(APPEND inhalt "${datei}=${summe};")
+endforeach()
+string(UUID paketcode NAMESPACE ${CPACK_ZAPFKONTOR_UPGRADE_CODE} NAME "${inhalt}" TYPE SHA1 UPPER)
+execute_process(COMMAND ${zeit} msibuild ${msi} -s "${Subject}" "${Author}" "${plattform};${CPACK_ZAPFKONTOR_SPRACHE}"
+                        "{${paketcode}}" RESULT_VARIABLE fehler)
+if(fehler)
+    message(FATAL_ERROR "msibuild could not set the summary of ${msi}")
 endif()
 message(STATUS "- package: ${msi} generated.")

@@ -44,6 +44,11 @@ grep -qP "^ProductVersion\t$msi_version\r?$" <<<"$eigenschaften" || fehler "prod
 grep -qF "ARPCOMMENTS	$bedingungen" <<<"$eigenschaften" || fehler "the terms are not beside the uninstall entry"
 grep -q 'Eine neuere Version ist schon installiert.' <<<"$(msiinfo export "$msi" LaunchCondition)" ||
     fehler "no German word for a refused older version"
+# German throughout: the language of the product and of the package's own
+# summary, which Windows reads first.
+grep -qP '^ProductLanguage\t1031\r?$' <<<"$eigenschaften" || fehler "the product's language is not German"
+summe=$(msiinfo suminfo "$msi") || fehler "msiinfo cannot read the summary"
+grep -qx 'Template: x64;1031' <<<"$summe" || fehler "the summary's template: $(grep Template <<<"$summe")"
 
 # The next release: the same package, its version's last field one higher
 # and with that version's product code, as the build makes them.

@@ -14,6 +14,21 @@ desktop-file-validate "$bau/packaging/$id.desktop" || fehler "desktop entry"
 appstreamcli validate --no-net --pedantic "$bau/packaging/$id.metainfo.xml" || fehler "metainfo"
 grep -q "release version=\"$version\"" "$bau/packaging/$id.metainfo.xml" || fehler "metainfo release"
 grep -qx "Name=$titel" "$bau/packaging/$id.desktop" || fehler "desktop entry name"
+# English first, German beside it: every text of the entry and the metainfo
+# has a German translation that is not the text itself, and the metainfo
+# says the interface speaks German alone.
+for schluessel in GenericName Comment Keywords; do
+    ohne=$(sed -n "s/^$schluessel=//p" "$bau/packaging/$id.desktop")
+    uebersetzt=$(sed -n "s/^$schluessel\[de\]=//p" "$bau/packaging/$id.desktop")
+    [ -n "$ohne" ] && [ -n "$uebersetzt" ] && [ "$ohne" != "$uebersetzt" ] ||
+        fehler "desktop entry: $schluessel '$ohne', $schluessel[de] '$uebersetzt'"
+done
+metainfo() { python3 -B -c "import sys, xml.etree.ElementTree as E; print(E.parse(sys.argv[1]).getroot().findall(sys.argv[2])[int(sys.argv[3])].text.strip())" "$bau/packaging/$id.metainfo.xml" "$@"; }
+xmlde='[@{http://www.w3.org/XML/1998/namespace}lang="de"]'
+[ "$(metainfo "summary" 0)" != "$(metainfo "summary$xmlde" 0)" ] || fehler "metainfo: no German summary beside the English"
+[ "$(metainfo "description/p" 0)" != "$(metainfo "description/p$xmlde" 0)" ] ||
+    fehler "metainfo: no German description beside the English"
+[ "$(metainfo "languages/lang" 0)" = "de" ] || fehler "metainfo: the interface's language is not German"
 
 (cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
 deb=$(ls "$arbeit"/paket/*.deb)
@@ -59,16 +74,35 @@ grep -q '^RÜCKGABEWERT' <<<"$deutsch" || fehler "man tankumat under de_DE: not 
 # standard options read before it starts.
 grep -q -- '-platform' <<<"$englisch" || fehler "the English man page does not name Qt's options"
 grep -q -- '-platform' <<<"$deutsch" || fehler "the German man page does not name Qt's options"
-# The Freeware terms, as the copyright file grants them.
+# The Freeware terms, as the copyright file grants them: in German, and in
+# English beside them; the English man page and the metainfo carry both.
 einzeilig() { tr '\n' ' ' | tr -s ' ' | sed 's/^ //; s/ $//'; }
 bedingungen=$(einzeilig <"$(dirname "$0")/../packaging/bedingungen.txt")
-kopie=$(awk '/^License: Freeware$/ { n++; next } n == 2' "$arbeit/inhalt/usr/share/doc/tankumat/copyright" | einzeilig)
+terms=$(einzeilig <"$(dirname "$0")/../packaging/bedingungen.en.txt")
+lizenz=$(awk '/^License: Freeware$/ { n++; next } n == 2' "$arbeit/inhalt/usr/share/doc/tankumat/copyright")
+kopie=$(awk '/^ \.$/ { exit } { print }' <<<"$lizenz" | einzeilig)
 [ "$kopie" = "$bedingungen" ] || fehler "the copyright file's terms: '$kopie'"
+kopie=$(awk '/^ \.$/ { n++; next } n == 2' <<<"$lizenz" | einzeilig)
+[ "$kopie" = "$terms" ] || fehler "the copyright file's terms in English: '$kopie'"
+[[ "$(zcat "$handbuch/man1/tankumat.1.gz" | einzeilig)" == *"$bedingungen"*"$terms"* ]] ||
+    fehler "the English man page's terms"
+[[ "$(einzeilig <"$bau/packaging/$id.metainfo.xml")" == *"$bedingungen"*"$terms"* ]] || fehler "the metainfo's terms"
 
-# Debian's own checker: no error and no warning (notes are fine). As root
-# it only says so first.
-befund=$(lintian --fail-on none "$deb" 2>&1 | grep -v 'running with root privileges' || true)
-if grep -E '^[EW]: ' <<<"$befund"; then
+# Built as Debian builds: hardened, and without the compilers' names.
+programm=$arbeit/inhalt/usr/bin/tankumat
+haertung=$(hardening-check --nofortify --nocfprotection "$programm") ||
+    fehler "the program is not hardened: $haertung"
+for merkmal in 'Position Independent Executable' 'Stack protected' 'Read-only relocations' 'Immediate binding'; do
+    grep -q "$merkmal: yes" <<<"$haertung" || fehler "hardening-check: $merkmal: $haertung"
+done
+if readelf -S -W "$programm" | grep -qE ' \.comment | \.note '; then
+    fehler "the program keeps .comment or .note"
+fi
+
+# Debian's own checker, pedantic: no error and no warning, and nothing of
+# hardening or sections among its notes. As root it only says so first.
+befund=$(lintian -I --pedantic --fail-on none "$deb" 2>&1 | grep -v 'running with root privileges' || true)
+if grep -E '^[EW]: |hardening|binary-has-unneeded-section' <<<"$befund"; then
     fehler "lintian finds the package wanting"
 fi
 echo "PASS: desktop entry, metainfo, man page and package (lintian: ${befund:-clean})"

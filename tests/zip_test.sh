@@ -28,21 +28,28 @@ grep -q 'speichert nichts' "$liesmich" || fehler "LIESMICH.txt says nothing of s
 [[ "$(tr -d '\r' <"$liesmich")" == *"$(cat "$(dirname "$0")/../packaging/bedingungen.txt")"* ]] ||
     fehler "LIESMICH.txt does not state the terms"
 
-# Windows' own libraries only: the C++ runtime is linked in.
-dlls=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
+# Windows' own libraries only: the C++ runtime is linked in. advapi32 gives
+# the stack protector its random guard.
+kopf=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe")
+dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$kopf" | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 for dll in $dlls; do
     case "$dll" in
-        kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|comctl32.dll|ole32.dll|oleaut32.dll|oleacc.dll|windowscodecs.dll) ;;
+        kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|comctl32.dll|ole32.dll|oleaut32.dll|oleacc.dll|windowscodecs.dll|\
+            advapi32.dll) ;;
         *) fehler "tankumat.exe needs $dll" ;;
     esac
 done
+# Hardened: loaded anywhere in a high-entropy address space (0x20, 0x40),
+# its data never run (0x100), and a stack protector linked in.
+merkmale=$(sed -n 's/^DllCharacteristics\s*//p' <<<"$kopf")
+(( (0x$merkmale & 0x160) == 0x160 )) || fehler "DllCharacteristics $merkmale: no ASLR with high entropy, or no DEP"
+grep -q 'stack smashing detected' <(strings "$arbeit/entpackt/tankumat.exe") || fehler "tankumat.exe has no stack protector"
 # The read-me names Windows 7 as the oldest: every DLL above is there, and
 # nothing is imported that came later. Windows' DPI functions of Windows 8.1
 # and 10 (the ...ForDpi family and its kin) are looked up when the program
 # runs; imported, they would keep it from starting on anything older.
 grep -q 'Windows 7 oder neuer' "$liesmich" || fehler "LIESMICH.txt does not state the oldest Windows"
-funktionen=$(x86_64-w64-mingw32-objdump -p "$arbeit/entpackt/tankumat.exe" |
-    sed -n 's/^\s*[0-9a-f]\+\s\+[0-9]\+\s\+\([A-Za-z_][A-Za-z0-9_]*\)$/\1/p')
+funktionen=$(sed -n 's/^\s*[0-9a-f]\+\s\+[0-9]\+\s\+\([A-Za-z_][A-Za-z0-9_]*\)$/\1/p' <<<"$kopf")
 [ -n "$funktionen" ] || fehler "no imported function found in tankumat.exe"
 spaeter=$(grep -E 'ForDpi$|^GetDpiFor|DpiAwareness|^GetSystemDpiForProcess|^GetAwarenessFromDpiAwarenessContext|^EnableNonClientDpiScaling|^GetPointer|^GetDpiForMonitor|^SetProcessDpiAwareness' <<<"$funktionen" || true)
 [ -z "$spaeter" ] || fehler "tankumat.exe imports what Windows 7 lacks: $spaeter"
