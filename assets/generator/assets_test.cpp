@@ -14,7 +14,7 @@
 
 namespace {
 
-// Every image of a file: an ICO holds two.
+// Every image of a file: an ICO holds one for each of its sizes.
 QList<QImage> bilder(const QString& pfad)
 {
     QList<QImage> alle;
