@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds that anyone can repeat bit for bit: the program is built and packed
 # twice from these sources with SOURCE_DATE_EPOCH set, in two folders, under
-# two time zones, locales and umasks, and what is handed out must come out
+# two time zones, locales (C, and German) and umasks, and what is handed out must come out
 # the same to the byte: the .deb, or tankumat.exe, the zip and the installer.
 # Usage: nachbau_test.sh SOURCE-DIR [TOOLCHAIN-FILE]  (with one: Windows)
 set -euo pipefail
@@ -27,17 +27,29 @@ bauen() {
         fehler "the build in $1"
     }
 }
-bauen "$arbeit/erster"
-(umask 077 && TZ=Pacific/Auckland LC_ALL=C LANG=de_DE.UTF-8 bauen "$arbeit/zweiter/ein/anderer/ordner")
+# The second build in German conventions, whatever the machine has
+# generated: the locale compiled into a folder of the test's own.
+export LOCPATH=$arbeit/locale
+mkdir -p "$LOCPATH"
+localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8" 2>/dev/null || fehler "localedef could not make de_DE.UTF-8"
+[ "$(LC_ALL=de_DE.UTF-8 locale decimal_point)" = "," ] || fehler "de_DE.UTF-8 is not in force"
+
+(umask 022 && TZ=UTC LC_ALL=C bauen "$arbeit/erster")
+(umask 077 && TZ=Pacific/Auckland LC_ALL=de_DE.UTF-8 bauen "$arbeit/zweiter/ein/anderer/ordner")
 
 if [ -z "$werkzeug" ]; then
-    dateien=(pakete/*.deb)
+    muster=('pakete/*.deb')
 else
-    dateien=(bin/tankumat.exe pakete/*.zip pakete/*.msi)
+    muster=('bin/tankumat.exe' 'pakete/*.zip' 'pakete/*.msi')
 fi
+# Each pattern expanded in the first build's folder, where the files are.
+dateien=()
+for m in "${muster[@]}"; do
+    gefunden=$(cd "$arbeit/erster" && compgen -G "$m") || fehler "no $m in the first build"
+    mapfile -t -O "${#dateien[@]}" dateien <<<"$gefunden"
+done
 verschieden=()
-for muster in "${dateien[@]}"; do
-    eins=$(cd "$arbeit/erster" && ls $muster) || fehler "no $muster in the first build"
+for eins in "${dateien[@]}"; do
     cmp -s "$arbeit/erster/$eins" "$arbeit/zweiter/ein/anderer/ordner/$eins" || verschieden+=("$eins")
 done
 if [ ${#verschieden[@]} -gt 0 ]; then
@@ -51,8 +63,9 @@ fi
 # later on a slow machine.
 if [ -n "$werkzeug" ]; then
     erwartet=$(TZ=UTC LC_ALL=C date -d "@$SOURCE_DATE_EPOCH" '+%a %b %e %H:%M:%S %Y')
-    zeiten=$(cd "$arbeit/erster" && TZ=UTC LC_ALL=C msiinfo suminfo pakete/*.msi | grep -E '^(Created|Last saved):')
+    msi=$(printf '%s\n' "${dateien[@]}" | grep '[.]msi$')
+    zeiten=$(cd "$arbeit/erster" && TZ=UTC LC_ALL=C msiinfo suminfo "$msi" | grep -E '^(Created|Last saved):')
     [ "$zeiten" = "Created: $erwartet"$'\n'"Last saved: $erwartet" ] ||
         fehler "the installer's times are not $erwartet: $zeiten"
 fi
-echo "PASS: two builds give the same bytes: $(cd "$arbeit/erster" && ls ${dateien[*]} | tr '\n' ' ')"
+echo "PASS: two builds give the same bytes: ${dateien[*]}"
