@@ -1,8 +1,10 @@
 #include "app/anwendung.h"
 
 #include "app/gestaltung.h"
+#include "symbolgroessen.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -57,10 +59,13 @@ void einrichten(QApplication& app)
 {
     app.setApplicationName(titel);
     app.setApplicationVersion(version);
-    // Every size of the pump, so no display gets one scaled up.
+    // The pump at every size the program holds (assets/CMakeLists.txt
+    // chooses them), so no title bar gets one scaled up. Asked for by name:
+    // a wildcard over the resources would cost a regular expression.
     QIcon symbol;
-    for (const int groesse : {16, 20, 24, 32, 40, 48, 64, 256})
-        symbol.addFile(QStringLiteral(":/tankumat-%1.png").arg(groesse));
+    for (const int groesse : symbolgroessen)
+        if (const QString datei = QStringLiteral(":/tankumat-%1.png").arg(groesse); QFile::exists(datei))
+            symbol.addFile(datei);
     app.setWindowIcon(symbol);
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));

@@ -3,6 +3,7 @@
 
 #include "main_window/bildfeld.h"
 #include "main_window/verbrauch.h"
+#include "symbolgroessen.h"
 #include "testumgebung.h"
 
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -154,8 +157,20 @@ private slots:
         QVERIFY(leser.jumpToNextImage());
         QCOMPARE(leser.read().size(), QSize(16, 16));
         QVERIFY(!w->windowIcon().isNull());
-        QCOMPARE(QApplication::windowIcon().availableSizes(),
-                 (QList<QSize>{{16, 16}, {20, 20}, {24, 24}, {32, 32}, {40, 40}, {48, 48}, {64, 64}, {256, 256}}));
+        // The window icon: every size the program holds, a title bar's and a
+        // task switcher's among them, up to 48 pixels; the larger ones the
+        // desktop takes from the icon theme.
+        QList<int> seiten;
+        for (const QSize& s : QApplication::windowIcon().availableSizes())
+            seiten << s.width();
+        std::sort(seiten.begin(), seiten.end());
+        QList<int> gehalten;
+        for (const int groesse : symbolgroessen)
+            if (QFile::exists(QStringLiteral(":/tankumat-%1.png").arg(groesse)))
+                gehalten << groesse;
+        QCOMPARE(seiten, gehalten);
+        QVERIFY(seiten.contains(16) && seiten.contains(32) && seiten.contains(48));
+        QVERIFY(seiten.last() <= 48);
     }
 
     // --- the frame -------------------------------------------------------------

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Checks what an installation and the Debian package put on a machine.
-# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE
+# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE "ICON SIZES"
+# (the icon's sizes the hicolor theme has folders for)
 set -euo pipefail
 bau=$1
 id=$2
 version=$3
 titel=$4
+read -r -a symbolgroessen <<<"$5"
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
@@ -42,12 +44,15 @@ for datei in usr/bin/tankumat \
              "usr/share/metainfo/$id.metainfo.xml"; do
     [ -e "$arbeit/inhalt/$datei" ] || fehler "$datei missing from the package"
 done
-# The icon in every size of the theme from 16 up to 256, and the metainfo
-# names it, so software centres find one of 64 pixels or more.
-for groesse in 16 24 32 48 64 256; do
+# The icon at each of its sizes the theme has, one of 64 pixels or more among
+# them, and no other; and the metainfo names it, so software centres find it.
+[ "${symbolgroessen[-1]:-0}" -ge 64 ] || fehler "no icon of 64 pixels or more: ${symbolgroessen[*]}"
+for groesse in "${symbolgroessen[@]}"; do
     symbol=$arbeit/inhalt/usr/share/icons/hicolor/${groesse}x$groesse/apps/$id.png
     file "$symbol" | grep -q "$groesse x $groesse" || fehler "no $groesse px icon"
 done
+[ "$(find "$arbeit/inhalt/usr/share/icons" -name '*.png' | wc -l)" = "${#symbolgroessen[@]}" ] ||
+    fehler "other icons than the ${symbolgroessen[*]} px ones"
 grep -q "<icon type=\"stock\">$id</icon>" "$bau/packaging/$id.metainfo.xml" || fehler "the metainfo names no icon"
 abhaengig=$(dpkg-deb -f "$deb" Depends)
 grep -q 'libqt6widgets6' <<<"$abhaengig" || fehler "Depends lacks the Qt libraries: $abhaengig"

@@ -3,6 +3,7 @@
 // as a process of its own, its window found by caption and closed again.
 
 #include "main_window/verbrauch_entwurf.h"
+#include "symbolgroessen.h"
 #include "version.h"
 
 #include <gtest/gtest.h>
@@ -91,8 +92,9 @@ TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInJederGroesse)
     ULONG_PTR erstes = 0;
     EnumResourceNamesW(exe, RT_GROUP_ICON, erstesSymbol, LONG_PTR(&erstes));
     EXPECT_EQ(erstes, 1u);
-    // The icon group's directory, as Windows chooses from it: 16 colours at
-    // 32 and 16 pixels, true colour from 20 to 256 (stored as 0).
+    // The icon group's directory, as Windows chooses from it: the design's
+    // 16 colours at 32 and 16 pixels first, then true colour at every other
+    // size of the icon (256 stored as 0).
     HRSRC gruppe = FindResourceW(exe, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
     ASSERT_NE(gruppe, nullptr);
     const auto* d = static_cast<const BYTE*>(LockResource(LoadResource(exe, gruppe)));
@@ -103,10 +105,12 @@ TEST(Symbol, dieZapfsaeuleIstDasErsteSymbolInJederGroesse)
         const BYTE* e = d + 6 + 14 * i;
         bilder.emplace_back(e[0] ? e[0] : 256, e[6] | e[7] << 8);
     }
-    EXPECT_EQ(bilder,
-              (std::vector<std::pair<int, int>>{
-                  {32, 4}, {16, 4}, {20, 32}, {24, 32}, {40, 32}, {48, 32}, {64, 32}, {256, 32}}));
-    for (const int seite : {16, 24, 32, 48, 256}) {
+    std::vector<std::pair<int, int>> erwartet{{32, 4}, {16, 4}};
+    for (const int groesse : symbolgroessen)
+        if (groesse != 32 && groesse != 16)
+            erwartet.emplace_back(groesse, 32);
+    EXPECT_EQ(bilder, erwartet);
+    for (const int seite : symbolgroessen) {
         HICON symbol = HICON(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, seite, seite, 0));
         ASSERT_NE(symbol, nullptr) << seite;
         ICONINFO info{};

@@ -13,6 +13,13 @@ fehler() { echo "FAIL: $*"; exit 1; }
 [ -f "$arbeit/$name" ] || fehler "no $name: $(ls "$arbeit")"
 inhalt=$(python3 -B -c 'import sys, zipfile; print(" ".join(sorted(zipfile.ZipFile(sys.argv[1]).namelist())))' "$arbeit/$name")
 [ "$inhalt" = "LIESMICH.txt tankumat.exe" ] || fehler "the zip holds: $inhalt"
+# Written as every build writes it: no owners or other times beside each
+# file's one time, and the permissions of a program and of a text.
+eintraege=$(python3 -B -c '
+import sys, zipfile
+for i in sorted(zipfile.ZipFile(sys.argv[1]).infolist(), key=lambda i: i.filename):
+    print(i.filename, oct(i.external_attr >> 16 & 0o777), len(i.extra))' "$arbeit/$name")
+[ "$eintraege" = $'LIESMICH.txt 0o644 0\ntankumat.exe 0o755 0' ] || fehler "the zip's entries: $eintraege"
 
 python3 -B -m zipfile -e "$arbeit/$name" "$arbeit/entpackt"
 liesmich=$arbeit/entpackt/LIESMICH.txt

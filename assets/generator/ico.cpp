@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -170,8 +171,9 @@ QByteArray eintragFarbig(const QImage& quelle)
     QByteArray d;
     if (b >= 256) {
         QBuffer puffer(&d);
-        puffer.open(QIODevice::WriteOnly);
-        bild.save(&puffer, "PNG");
+        // Empty where the PNG could not be written: no entry of the icon is.
+        if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, "PNG"))
+            return {};
         return d;
     }
     const int maskenZeile = ((b + 31) / 32) * 4;
@@ -200,14 +202,18 @@ QByteArray eintragFarbig(const QImage& quelle)
 
 std::vector<QImage> zapfsaeule()
 {
-    return {pumpe(32), pumpe(16)};
+    std::vector<QImage> bilder;
+    for (const int groesse : sechzehnFarbenGroessen)
+        bilder.push_back(pumpe(groesse));
+    return bilder;
 }
 
 std::vector<QImage> zapfsaeuleFarbig()
 {
     std::vector<QImage> bilder;
-    for (const int groesse : farbigeGroessen)
-        bilder.push_back(pumpeFarbig(groesse));
+    for (const int groesse : symbolgroessen)
+        if (std::ranges::find(sechzehnFarbenGroessen, groesse) == std::end(sechzehnFarbenGroessen))
+            bilder.push_back(pumpeFarbig(groesse));
     return bilder;
 }
 
@@ -223,6 +229,8 @@ bool schreibeIco(const std::vector<QImage>& bilder, const QString& pfad, std::si
         const QImage& bild = bilder[i];
         const bool palette = i < sechzehnFarben;
         const QByteArray e = palette ? eintrag(bild) : eintragFarbig(bild);
+        if (e.isEmpty())
+            return false;
         // 256 pixels are written as 0.
         kopf.append(char(bild.width() & 0xFF));
         kopf.append(char(bild.height() & 0xFF));

@@ -3,20 +3,24 @@
 // and the ICO writer for both (Qt writes no 16-colour icons).
 #pragma once
 
+#include "symbolgroessen.h"
+
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
 #include <vector>
 
+// The sizes of the design's two 16-colour images, in the order the icon
+// holds them; the icon's other sizes are in true colour.
+inline constexpr int sechzehnFarbenGroessen[] = {32, 16};
+
 // The pump at 32 x 32 and at 16 x 16, transparent around it, every opaque
 // pixel one of the 16 standard colours.
 std::vector<QImage> zapfsaeule();
 
-// The pump in true colour with alpha, drawn smoothly: 20, 24, 40, 48, 64 and
-// 256 pixels, the sizes of a window's icons at 125 % to 200 %, of Alt+Tab,
-// the task bar, app grids and Explorer's large views.
-inline constexpr int farbigeGroessen[] = {20, 24, 40, 48, 64, 256};
+// The pump in true colour with alpha, drawn smoothly, at every other size of
+// the program's icon (symbolgroessen.h), smallest first.
 std::vector<QImage> zapfsaeuleFarbig();
 
 // Writes the images as one ICO. The first `sechzehnFarben` images take 4 bits

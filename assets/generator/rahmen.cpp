@@ -651,8 +651,8 @@ std::vector<Asset> rahmenAssets()
                             bilder.push_back(b);
                         return schreibeIco(bilder, pfad, sechzehnFarben);
                     }});
-    alle.push_back({QStringLiteral("tankumat-32.png"), png(zapfsaeule()[0])});
-    alle.push_back({QStringLiteral("tankumat-16.png"), png(zapfsaeule()[1])});
+    for (const QImage& b : zapfsaeule())
+        alle.push_back({QStringLiteral("tankumat-%1.png").arg(b.width()), png(b)});
     for (const QImage& b : zapfsaeuleFarbig())
         alle.push_back({QStringLiteral("tankumat-%1.png").arg(b.width()), png(b)});
     return alle;
