@@ -31,8 +31,8 @@ void Basis::erzeugen(const wchar_t* klasse, const Entwurf::Fenster& entwurf, DWO
                     s.cy, besitzer, nullptr, Anwendung::instanz(), this);
     // A display of another scale than the system's.
     const UINT eigene = Gestaltung::fensterDpi(hwnd);
-    Gestaltung::dpiSetzen(hwnd, eigene ? eigene : system);
-    if (eigene && eigene != system) {
+    Gestaltung::dpiSetzen(hwnd, eigene);
+    if (eigene != system) {
         s = Gestaltung::aussen(entwurf, stil, exStil, eigene);
         SetWindowPos(hwnd, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

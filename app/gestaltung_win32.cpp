@@ -48,10 +48,20 @@ F* neuere(const char* name)
 
 }  // namespace
 
+DpiFunktionen& dpiFunktionen()
+{
+    static DpiFunktionen funktionen{
+        neuere<decltype(GetDpiForSystem)>("GetDpiForSystem"),
+        neuere<decltype(GetDpiForWindow)>("GetDpiForWindow"),
+        neuere<decltype(GetSystemMetricsForDpi)>("GetSystemMetricsForDpi"),
+        neuere<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi"),
+    };
+    return funktionen;
+}
+
 UINT systemDpi()
 {
-    static const auto neu = neuere<decltype(GetDpiForSystem)>("GetDpiForSystem");
-    if (neu)
+    if (const auto neu = dpiFunktionen().system)
         return neu();
     HDC bildschirm = GetDC(nullptr);
     const int dpi = GetDeviceCaps(bildschirm, LOGPIXELSX);
@@ -61,22 +71,23 @@ UINT systemDpi()
 
 UINT fensterDpi(HWND fenster)
 {
-    static const auto neu = neuere<decltype(GetDpiForWindow)>("GetDpiForWindow");
-    return neu ? neu(fenster) : 0;
+    // Without it the program is aware of the system's DPI alone.
+    const auto neu = dpiFunktionen().fenster;
+    const UINT dpi = neu ? neu(fenster) : 0;
+    return dpi ? dpi : systemDpi();
 }
 
 int systemmetrik(int index, UINT dpi)
 {
-    static const auto neu = neuere<decltype(GetSystemMetricsForDpi)>("GetSystemMetricsForDpi");
     // Without it the program is aware of the system's DPI alone, which is
     // the one GetSystemMetrics answers for.
+    const auto neu = dpiFunktionen().systemmetrik;
     return neu ? neu(index, dpi) : GetSystemMetrics(index);
 }
 
 void rahmenAnpassen(RECT& r, DWORD stil, DWORD exStil, UINT dpi)
 {
-    static const auto neu = neuere<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
-    if (neu)
+    if (const auto neu = dpiFunktionen().rahmen)
         neu(&r, stil, FALSE, exStil, dpi);
     else
         AdjustWindowRectEx(&r, stil, FALSE, exStil);
@@ -87,8 +98,7 @@ UINT dpi(HWND fenster)
     HWND oben = GetAncestor(fenster, GA_ROOT);
     if (const auto gesetzt = UINT(UINT_PTR(GetPropW(oben, dpiEigenschaft))))
         return gesetzt;
-    const UINT eigene = fensterDpi(oben);
-    return eigene ? eigene : systemDpi();
+    return fensterDpi(oben);
 }
 
 void dpiSetzen(HWND fenster, UINT dpi)

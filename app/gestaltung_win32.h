@@ -36,11 +36,20 @@ int skaliert(int pixel96, UINT dpi);
 // is made, and again whenever it moves to a display of another scale.
 UINT dpi(HWND fenster);
 
-// Windows' DPI functions of Windows 10 1607 and later, looked up when the
-// program runs: on Windows 7 and 8.1, where they are missing, the program
-// starts all the same and is laid out at the system's DPI.
+// Windows' DPI functions of Windows 10 1607 and later, looked up once when
+// the program runs; null where they are missing (Windows 7 and 8.1), and the
+// program is laid out at the system's DPI there. A test may empty the table
+// to take that path.
+struct DpiFunktionen {
+    decltype(GetDpiForSystem)* system;
+    decltype(GetDpiForWindow)* fenster;
+    decltype(GetSystemMetricsForDpi)* systemmetrik;
+    decltype(AdjustWindowRectExForDpi)* rahmen;
+};
+DpiFunktionen& dpiFunktionen();
+
 UINT systemDpi();
-// The DPI Windows gives a window; 0 where it cannot say.
+// The DPI Windows gives a window; the system's where it cannot say.
 UINT fensterDpi(HWND fenster);
 int systemmetrik(int index, UINT dpi);
 void rahmenAnpassen(RECT& r, DWORD stil, DWORD exStil, UINT dpi);

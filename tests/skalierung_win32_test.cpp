@@ -15,6 +15,9 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
 
 using namespace Testumgebung;
 
@@ -107,6 +110,64 @@ TEST_F(Skalierung, jedesSteuerelementJedesFensters)
     EXPECT_EQ(wieEntworfenBei(o.hwnd, OptionenEntwurf::fenster, dpi), std::vector<std::string>{});
     frmAbout& info = Fenster::instanz<frmAbout>();
     EXPECT_EQ(wieEntworfenBei(info.hwnd, frmAboutEntwurf::fenster, dpi), std::vector<std::string>{});
+}
+
+// Every rectangle of a window on the screen: its frame, its client area and
+// each control made from a design row, by the row's name.
+using Anordnung = std::map<std::string, RECT>;
+
+BOOL CALLBACK steuerelementMerken(HWND s, LPARAM l)
+{
+    if (const Entwurf::Steuerelement* e = Gestaltung::entwurf(s))
+        (*reinterpret_cast<Anordnung*>(l))[e->name] = lage(s);
+    return TRUE;
+}
+
+Anordnung anordnung(HWND fenster)
+{
+    Anordnung a;
+    GetWindowRect(fenster, &a["(Rahmen)"]);
+    OffsetRect(&a["(Rahmen)"], -a["(Rahmen)"].left, -a["(Rahmen)"].top);
+    a["(innen)"] = innen(fenster);
+    EnumChildWindows(fenster, steuerelementMerken, LPARAM(&a));
+    return a;
+}
+
+// Every window, made afresh and laid out as the program lays it out now.
+std::vector<Anordnung> alleFenster()
+{
+    Fenster::alleEntladen();
+    Anwendung::nachrichtenBearbeiten();
+    std::vector<Anordnung> alle;
+    alle.push_back(anordnung(Fenster::instanz<Verbrauch>().hwnd));
+    alle.push_back(anordnung(Fenster::instanz<Optionen>().hwnd));
+    alle.push_back(anordnung(Fenster::instanz<frmAbout>().hwnd));
+    return alle;
+}
+
+TEST_F(Skalierung, ohneDieDpiFunktionenVonWindows10)
+{
+    // Windows 7 and 8.1 lack them: the program takes the system's DPI, its
+    // metrics and frames from the older functions, and every window comes
+    // out as it does with them.
+    const std::vector<Anordnung> mit = alleFenster();
+    const Gestaltung::DpiFunktionen gesichert = Gestaltung::dpiFunktionen();
+    Gestaltung::dpiFunktionen() = {};
+    const std::vector<Anordnung> ohne = alleFenster();
+    const UINT dpi = Gestaltung::dpi(Fenster::instanz<Verbrauch>().hwnd);
+    const int symbol = Gestaltung::systemmetrik(SM_CXICON, erwarteteDpi());
+    Gestaltung::dpiFunktionen() = gesichert;
+    EXPECT_EQ(dpi, erwarteteDpi());
+    EXPECT_EQ(symbol, GetSystemMetricsForDpi(SM_CXICON, erwarteteDpi()));
+    ASSERT_EQ(mit.size(), ohne.size());
+    for (std::size_t i = 0; i < mit.size(); ++i) {
+        EXPECT_GT(mit[i].size(), 2u);
+        for (const auto& [name, rechteck] : mit[i]) {
+            SCOPED_TRACE(name);
+            ASSERT_TRUE(ohne[i].contains(name));
+            EXPECT_EQ(ohne[i].at(name), rechteck);
+        }
+    }
 }
 
 // The window's small and big icon are of the sizes Windows wants at `dpi`.
