@@ -7,25 +7,18 @@
 # over the newer; uninstalling leaves nothing behind.
 # Usage: msi_test.sh BUILD-DIR MSI-NAME TITLE VERSION PUBLISHER TERMS-FILE
 set -euo pipefail
-source "$(dirname "$0")/xserver.sh"
-eigener_xserver "$0" "$@"
 bau=$1
 name=$2
 titel=$3
 version=$4
 hersteller=$5
 bedingungen=$(tr '\n' ' ' <"$6" | tr -s ' ' | sed 's/ $//')
-fenstermanager
 arbeit=$(mktemp -d)
 export WINEPREFIX=$arbeit/prefix WINEDEBUG=-all
 # No menu entries or file associations for the machine the tests run on.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
-aufraeumen() {
-    wineserver -k 2>/dev/null || true
-    [ -z "${FENSTERMANAGER:-}" ] || kill "$FENSTERMANAGER" 2>/dev/null || true
-    rm -rf "$arbeit" "${FENSTERMANAGER_LOG:-}"
-}
-trap aufraeumen EXIT
+source "$(dirname "$0")/wine.sh"
+trap 'sitzung_beenden; rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
 
 (cd "$bau" && cpack -G ZIP -B "$arbeit/paket" >/dev/null) || fehler "cpack"
@@ -68,11 +61,8 @@ sed -i -e "s/Version=\"$msi_version\"/Version=\"$naechste\"/" \
 (cd "$arbeit/naechste" && wixl -a x64 -o naechste.msi tankumat.wxs) || fehler "wixl for the next version"
 naechstes_msi=$arbeit/naechste/naechste.msi
 
-# One server for the prefix's whole life: Debian's ends with its last program
-# and takes a program that comes meanwhile with it.
-mkdir -p "$WINEPREFIX"
-wineserver -p
-wineboot -i >/dev/null 2>&1
+# A session of the prefix's own for its whole life (see wine.sh).
+sitzung_beginnen || fehler "no Wine session"
 # Wine names the profile after the user it runs as.
 benutzer=$WINEPREFIX/drive_c/users/$(id -un)/AppData
 [ -d "$benutzer" ] || fehler "no user profile in the prefix"

@@ -16,85 +16,115 @@
 # program has: a program that comes to it while it ends is killed with it,
 # without a word.
 set -euo pipefail
-source "$(dirname "$0")/xserver.sh"
-sitzung=$WINEPREFIX.sitzung
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+
+# The session of the prefix $WINEPREFIX: its X server in .sitzung beside
+# it, and the processes it started in .prozesse, one a line with the time it
+# started, written the moment each starts, so a start cut short halfway
+# leaves nothing unseen; its programs' output in .protokoll.
 
 # True when the prefix's session is up: its Wine server and X server alive.
 sitzung_laeuft() {
-    [ -f "$sitzung" ] || return 1
+    [ -f "$WINEPREFIX.sitzung" ] || return 1
     # shellcheck source=/dev/null
-    source "$sitzung"
+    source "$WINEPREFIX.sitzung"
     # -k0: signal 0, so only whether the prefix's server runs.
     wineserver -k0 2>/dev/null && xprop -root -display "$DISPLAY" >/dev/null 2>&1
 }
 
-beenden() {
-    [ -f "$sitzung" ] || return 0
-    # shellcheck source=/dev/null
-    source "$sitzung"
-    wineserver -k 2>/dev/null || true
-    # Each waited for (a few seconds at most), so the next session finds
-    # no X server or window manager about to go.
-    for prozess in $SITZUNG_PROZESSE; do
-        kill "$prozess" 2>/dev/null || continue
-        for _ in $(seq 1 100); do
-            kill -0 "$prozess" 2>/dev/null || break
-            sleep 0.05
-        done
-    done
-    rm -f "$sitzung"
+# When process $1 started, in clock ticks since boot; empty when it is gone.
+# (After the name in brackets, which may hold blanks, it is the 20th field.)
+startzeit() {
+    sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null | cut -d' ' -f20
 }
 
-beginnen() {
-    # A session of a run cut short.
-    beenden
+# Starts a program of the session in the background, its output to the log,
+# and records it.
+sitzung_starten() {
+    "$@" >>"$WINEPREFIX.protokoll" 2>&1 &
+    echo "$! $(startzeit $!)" >>"$WINEPREFIX.prozesse"
+}
+
+# Starts an X server of the session (Xvfb, Xephyr: the command, without
+# -displayfd) on a free display, and prints that display's number.
+sitzung_xserver() {
+    local nummer=$WINEPREFIX.display
+    : >"$nummer"
+    sitzung_starten "$@" -displayfd 3 3>"$nummer"
+    for _ in $(seq 1 300); do
+        [ -s "$nummer" ] && break
+        sleep 0.1
+    done
+    [ -s "$nummer" ] || { echo "FAIL: $1 did not start:" >&2; cat "$WINEPREFIX.protokoll" >&2; return 1; }
+    cat "$nummer"
+    rm -f "$nummer"
+}
+
+# Ends the session: the prefix's Wine server, and each process it recorded
+# that is still the one it started (a number may have gone to another by
+# now), waited for a few seconds at most, so the next session finds no X
+# server or window manager about to go.
+sitzung_beenden() {
+    wineserver -k 2>/dev/null || true
+    if [ -f "$WINEPREFIX.prozesse" ]; then
+        local prozess zeit
+        while read -r prozess zeit; do
+            [ -n "$zeit" ] && [ "$(startzeit "$prozess")" = "$zeit" ] || continue
+            kill "$prozess" 2>/dev/null || continue
+            for _ in $(seq 1 100); do
+                [ "$(startzeit "$prozess")" = "$zeit" ] || break
+                sleep 0.05
+            done
+        done < <(tac "$WINEPREFIX.prozesse")
+    fi
+    rm -f "$WINEPREFIX.sitzung" "$WINEPREFIX.prozesse"
+}
+
+# Brings up a session for the prefix: an X server (the caller's, or an Xvfb
+# of its own), a window manager, a Wine server that stays until
+# sitzung_beenden, and Wine's own services, started once. A caller that needs
+# another X server starts it first, with sitzung_starten, and sets DISPLAY.
+sitzung_beginnen() {
     # A server of a program started without a session: CTest lists the
     # cases under Wine before the first fixture, and that program may be
     # making the prefix. Killed halfway, it leaves a prefix wineboot cannot
     # finish; it ends by itself once its programs have.
     timeout 120 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
-    local protokoll=$WINEPREFIX.protokoll prozesse=""
-    : >"$protokoll"
-    # Started in the background, each writing to the log rather than to
-    # CTest's output: CTest would otherwise wait for them to end.
     if ! xprop -root >/dev/null 2>&1; then
-        # Xvfb picks a free display and writes its number to the file.
-        local nummer=$WINEPREFIX.display
-        : >"$nummer"
-        Xvfb -displayfd 3 -screen 0 "${XVFB_BILDSCHIRM:-1280x1024x24}" -noreset 3>"$nummer" >>"$protokoll" 2>&1 &
-        prozesse="$!"
-        for _ in $(seq 1 300); do
-            [ -s "$nummer" ] && break
-            sleep 0.1
-        done
-        [ -s "$nummer" ] || { echo "FAIL: Xvfb did not start:" >&2; cat "$protokoll" >&2; exit 1; }
-        export DISPLAY=:$(cat "$nummer")
-        rm -f "$nummer"
+        local nummer
+        nummer=$(sitzung_xserver Xvfb "${XVFB_SERVER[@]}") || return 1
+        export DISPLAY=:$nummer
     fi
+    printf 'DISPLAY=%q\n' "$DISPLAY" >"$WINEPREFIX.sitzung"
     if ! fenstermanager_laeuft; then
-        openbox --sm-disable >>"$protokoll" 2>&1 &
-        prozesse="$prozesse $!"
-        warte_auf_fenstermanager "$!" "$protokoll"
+        sitzung_starten openbox --sm-disable
+        warte_auf_fenstermanager "$(tail -n 1 "$WINEPREFIX.prozesse" | cut -d' ' -f1)" "$WINEPREFIX.protokoll" || return 1
     fi
     mkdir -p "$WINEPREFIX"
-    # -p: the server stays when its last program ends, until --beenden. It
-    # returns once the server takes programs.
-    wineserver -p >>"$protokoll" 2>&1
-    printf 'DISPLAY=%q\nSITZUNG_PROZESSE=%q\n' "$DISPLAY" "$prozesse" >"$sitzung"
-    if ! wine wineboot -i >>"$protokoll" 2>&1; then
+    # -p: the server stays when its last program ends, until the session
+    # ends. It returns once the server takes programs.
+    wineserver -p >>"$WINEPREFIX.protokoll" 2>&1
+    if ! wine wineboot -i >>"$WINEPREFIX.protokoll" 2>&1; then
         echo "FAIL: wineboot in $WINEPREFIX; Wine said:" >&2
-        cat "$protokoll" >&2
-        exit 1
+        cat "$WINEPREFIX.protokoll" >&2
+        return 1
     fi
 }
 
+# Sourced by the tests that bring up a session of their own: the functions
+# above, nothing run.
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+
 case "${1:-}" in
 --beginnen)
-    beginnen
+    # A session of a run cut short.
+    sitzung_beenden
+    : >"$WINEPREFIX.protokoll"
+    sitzung_beginnen
     exit 0
     ;;
 --beenden)
-    beenden
+    sitzung_beenden
     exit 0
     ;;
 esac

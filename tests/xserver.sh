@@ -1,10 +1,12 @@
 # Sourced by the scripts that need an X server, and a window manager on it.
 
-# Xvfb as every script starts it. -noreset: by default the server resets
-# when its last client goes, and turns away a client that connects meanwhile
-# (a test's next program, straight after a short-lived xprop).
-# XVFB_BILDSCHIRM asks for another screen size (a high-DPI one, say).
-XVFB_ARGUMENTE=(-a -s "-screen 0 ${XVFB_BILDSCHIRM:-1280x1024x24} -noreset")
+# Xvfb as every script starts it, itself or through xvfb-run. -noreset: by
+# default the server resets when its last client goes, and turns away a
+# client that connects meanwhile (a test's next program, straight after a
+# short-lived xprop). XVFB_BILDSCHIRM asks for another screen size (a
+# high-DPI one, say).
+XVFB_SERVER=(-screen 0 "${XVFB_BILDSCHIRM:-1280x1024x24}" -noreset)
+XVFB_ARGUMENTE=(-a -s "${XVFB_SERVER[*]}")
 
 # Runs the command (the calling script again, as a rule) on an Xvfb of its
 # own where $DISPLAY names no X server.
