@@ -106,7 +106,8 @@ struct Steuerelement {
     // The control a label names: a screen reader reads the label as that
     // control's, not on its own.
     const char* beschriftet = nullptr;
-    // A text colour of its own, whatever colour the system gives to text.
+    // A text colour of its own, whatever colour the system gives to text,
+    // wherever it reads (textfarbe() below).
     std::optional<Farbe> textfarbe{};
 };
 
