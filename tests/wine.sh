@@ -8,6 +8,7 @@
 #                        Wine server that stays until --beenden, with Wine's
 #                        own services started once
 #   wine.sh --beenden    ends that session and everything it started
+#   wine.sh --anlegen    makes the prefix, for tests without a session
 #   wine.sh PROGRAM ...  runs the program in the prefix's session, or on its
 #                        own where there is none
 #
@@ -80,6 +81,20 @@ sitzung_beenden() {
     rm -f "$WINEPREFIX.sitzung" "$WINEPREFIX.prozesse"
 }
 
+# Brings the prefix up to date with Wine's services started, making it where
+# it is new. On a new prefix Wine now and then fails halfway, before any
+# program of ours runs ("could not load kernel32.dll"): that is tried once
+# more, and said.
+wineboot_mit_zweitem_versuch() {
+    local versuch
+    for versuch in 1 2; do
+        wine wineboot -i >>"$WINEPREFIX.protokoll" 2>&1 && return 0
+        echo "wine.sh: wineboot in $WINEPREFIX failed (try $versuch of 2); Wine said:" >&2
+        tail -n 5 "$WINEPREFIX.protokoll" >&2
+    done
+    return 1
+}
+
 # Brings up a session for the prefix: an X server (the caller's, or an Xvfb
 # of its own), a window manager, a Wine server that stays until
 # sitzung_beenden, and Wine's own services, started once. A caller that needs
@@ -104,7 +119,7 @@ sitzung_beginnen() {
     # -p: the server stays when its last program ends, until the session
     # ends. It returns once the server takes programs.
     wineserver -p >>"$WINEPREFIX.protokoll" 2>&1
-    if ! wine wineboot -i >>"$WINEPREFIX.protokoll" 2>&1; then
+    if ! wineboot_mit_zweitem_versuch; then
         echo "FAIL: wineboot in $WINEPREFIX; Wine said:" >&2
         cat "$WINEPREFIX.protokoll" >&2
         return 1
@@ -127,6 +142,14 @@ case "${1:-}" in
     sitzung_beenden
     exit 0
     ;;
+--anlegen)
+    # A prefix of its own for tests without a session, made before they run.
+    eigener_xserver "$0" "$@"
+    fenstermanager
+    wineserver -w
+    wineboot_mit_zweitem_versuch
+    exit 0
+    ;;
 esac
 
 if sitzung_laeuft; then
@@ -144,8 +167,13 @@ else
     eigener_xserver "$0" "$@"
     fenstermanager
     # Without a session every program brings up a server of its own: it
-    # starts once the last one's server has gone.
+    # starts once the last one's server has gone. A new prefix is made
+    # first, on its own (CTest's listing of the cases, in a fresh build).
     wineserver -w
+    if [ ! -d "$WINEPREFIX" ]; then
+        wineboot_mit_zweitem_versuch || exit 1
+        wineserver -w
+    fi
     status=0
     wine "$@" || status=$?
 fi
