@@ -80,7 +80,10 @@ private:
     {
         const QPalette umgebung = w.parentWidget()->palette();
         const Entwurf::Farbe system = farbe(umgebung.color(QPalette::ButtonText));
-        const Entwurf::Farbe f = Entwurf::textfarbe(zeile, farbe(umgebung.color(QPalette::Button)), system, false);
+        // Linux desktops say nothing of high contrast: the contrast alone decides.
+        const bool hoherKontrast = false;
+        const Entwurf::Farbe f =
+            Entwurf::textfarbe(zeile, farbe(umgebung.color(QPalette::Button)), system, hoherKontrast);
         // A default palette sets no role: the control inherits every one.
         QPalette eigene;
         if (f != system) {

@@ -98,7 +98,7 @@ wineboot_mit_zweitem_versuch() {
 # Brings up a session for the prefix: an X server (the caller's, or an Xvfb
 # of its own), a window manager, a Wine server that stays until
 # sitzung_beenden, and Wine's own services, started once. A caller that needs
-# another X server starts it first, with sitzung_starten, and sets DISPLAY.
+# another X server starts it first, with sitzung_xserver, and sets DISPLAY.
 sitzung_beginnen() {
     # A server of a program started without a session: CTest lists the
     # cases under Wine before the first fixture, and that program may be
@@ -113,7 +113,7 @@ sitzung_beginnen() {
     printf 'DISPLAY=%q\n' "$DISPLAY" >"$WINEPREFIX.sitzung"
     if ! fenstermanager_laeuft; then
         sitzung_starten openbox --sm-disable
-        warte_auf_fenstermanager "$(tail -n 1 "$WINEPREFIX.prozesse" | cut -d' ' -f1)" "$WINEPREFIX.protokoll" || return 1
+        warte_auf_fenstermanager "$!" "$WINEPREFIX.protokoll" || return 1
     fi
     mkdir -p "$WINEPREFIX"
     # -p: the server stays when its last program ends, until the session

@@ -11,7 +11,6 @@ export WINEPREFIX=$arbeit/prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilde
 XVFB_BILDSCHIRM=2600x1100x24
 source "$(dirname "$0")/wine.sh"
 trap 'sitzung_beenden; rm -rf "$arbeit"' EXIT
-mkdir -p "$WINEPREFIX"
 wirt=$(sitzung_xserver Xvfb "${XVFB_SERVER[@]}")
 zwei=$(DISPLAY=:$wirt sitzung_xserver Xephyr -screen 1280x1024+0+0 -screen 1280x1024+1280+0 +xinerama \
     -extension RANDR -noreset)
