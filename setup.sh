@@ -7,7 +7,7 @@ PAKETE=(
     fonts-liberation2 qt6-translations-l10n libgif-dev
 )
 TESTPAKETE=(
-    xvfb xauth x11-utils clang clang-format libclang-rt-14-dev
+    xvfb xauth x11-utils clang clang-format libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base locales
     dbus at-spi2-core python3 python3-pyatspi openbox xdotool git orca python3-xlib qt6ct
 )
