@@ -65,8 +65,9 @@ TEST_F(FrmAboutWin32, rahmen)
 TEST_F(FrmAboutWin32, steuerelemente)
 {
     frmAbout& info = allein();
+    using Glied = HWND frmAbout::*;
     const struct {
-        HWND frmAbout::*s;
+        Glied s;
         const wchar_t* text;
         RECT lage;  // empty: sized to its caption
         int pixelgroesse;

@@ -166,8 +166,9 @@ TEST_F(VerbrauchWin32, schriftWirdLiberationSans)
 
 // ---- the picture frame ----------------------------------------------------------
 
+using Bildglied = Bildfeld* Verbrauch::*;
 struct Kasten {
-    Bildfeld* Verbrauch::*feld;
+    Bildglied feld;
     RECT lage;
     const char* datei;  // the file the box shows, written out: none for an empty box
 };
@@ -244,9 +245,10 @@ TEST_F(VerbrauchWin32, bildfeldNimmtDenFokusOhneZeichen)
 
 // ---- calculating ----------------------------------------------------------------
 
+using Glied = HWND Verbrauch::*;
 struct Fehlerfall {
     const wchar_t *kmAlt, *kmNeu, *liter, *preis, *meldung;
-    HWND Verbrauch::*fokus;
+    Glied fokus;
 };
 
 }  // namespace

@@ -36,8 +36,9 @@ protected:
 TEST_F(OptionenWin32, steuerelementeInDerTafel)
 {
     Optionen& o = Fenster::instanz<Optionen>();
+    using Glied = HWND Optionen::*;
     const struct {
-        HWND Optionen::*s;
+        Glied s;
         const wchar_t* text;
         RECT lage;
         int pixelgroesse;

@@ -13,7 +13,13 @@ trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
 
 desktop-file-validate "$bau/packaging/$id.desktop" || fehler "desktop entry"
-appstreamcli validate --no-net --pedantic "$bau/packaging/$id.metainfo.xml" || fehler "metainfo"
+# AppStream 1.0 asks for a homepage. The program has no web site, and an
+# address made up for the validator would lead users nowhere: that one
+# warning is accepted, nothing else.
+if ! befund=$(appstreamcli validate --no-net --pedantic "$bau/packaging/$id.metainfo.xml" 2>&1) &&
+    grep -E '^[EWIP]: ' <<<"$befund" | grep -qv ': url-homepage-missing$'; then
+    fehler "metainfo: $befund"
+fi
 grep -q "release version=\"$version\"" "$bau/packaging/$id.metainfo.xml" || fehler "metainfo release"
 grep -qx "Name=$titel" "$bau/packaging/$id.desktop" || fehler "desktop entry name"
 # English first, German beside it: every text of the entry and the metainfo
@@ -93,11 +99,21 @@ kopie=$(awk '/^ \.$/ { n++; next } n == 2' <<<"$lizenz" | einzeilig)
     fehler "the English man page's terms"
 [[ "$(einzeilig <"$bau/packaging/$id.metainfo.xml")" == *"$bedingungen"*"$terms"* ]] || fehler "the metainfo's terms"
 
-# Built as Debian builds: hardened, and without the compilers' names.
+# Built as Debian builds: hardened as this release asks, and without the
+# compilers' names. Control-flow protection is asked of the program where the
+# release's flags give it (Debian 13 on amd64; Debian 12's Qt lacks it). The
+# program's only fortifiable calls take sizes unknown when it is compiled, so
+# hardening-check finds nothing fortified to report.
 programm=$arbeit/inhalt/usr/bin/tankumat
-haertung=$(hardening-check --nofortify --nocfprotection "$programm") ||
-    fehler "the program is not hardened: $haertung"
-for merkmal in 'Position Independent Executable' 'Stack protected' 'Read-only relocations' 'Immediate binding'; do
+merkmale=('Position Independent Executable' 'Stack protected' 'Read-only relocations' 'Immediate binding')
+ohne=(--nofortify)
+if [[ " $(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) " == *" -fcf-protection"* ]]; then
+    merkmale+=('Control flow integrity')
+else
+    ohne+=(--nocfprotection)
+fi
+haertung=$(hardening-check "${ohne[@]}" "$programm") || fehler "the program is not hardened: $haertung"
+for merkmal in "${merkmale[@]}"; do
     grep -q "$merkmal: yes" <<<"$haertung" || fehler "hardening-check: $merkmal: $haertung"
 done
 if readelf -S -W "$programm" | grep -qE ' \.comment | \.note '; then
