@@ -10,6 +10,7 @@ TESTPAKETE=(
     xvfb xauth x11-utils clang clang-format libclang-rt-dev
     desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base locales
     dbus at-spi2-core python3 python3-pyatspi openbox xdotool git orca python3-xlib qt6ct
+    weston xwayland qt6-wayland
 )
 # The Windows program: the cross compiler, GoogleTest's sources, and Wine with
 # the X extensions and fonts it draws with (its recommendations, named here so

@@ -55,6 +55,16 @@ public:
 
 }  // namespace
 
+void plattformWaehlen(int argc, char* argv[])
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 void einrichten(QApplication& app)
 {
     app.setApplicationName(titel);

@@ -17,6 +17,14 @@ namespace Anwendung {
 inline constexpr auto titel = Version::titel;
 inline constexpr auto version = Version::text;
 
+// Where the session has an X server, XWayland in a Wayland session included,
+// the program runs as its client: only X lets a window keep out of the task
+// bar, go without minimise and maximise buttons and place itself, as the
+// windows are designed to. A platform the user names (QT_QPA_PLATFORM, or
+// Qt's -platform option) always wins; a Wayland-only session runs the program
+// natively. Call before the QApplication exists.
+void plattformWaehlen(int argc, char* argv[]);
+
 // Name, version, the "Windows" style in the desktop's colours (its own grey
 // where the desktop sets none) and the default font. Call once, right after
 // the QApplication exists.

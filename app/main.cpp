@@ -6,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    Anwendung::plattformWaehlen(argc, argv);
     QApplication app(argc, argv);
     Anwendung::einrichten(app);
     Fenster::instanz<Verbrauch>().show();
