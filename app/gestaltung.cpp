@@ -212,7 +212,11 @@ void ohneSymbol(QWidget& fenster)
 void anTextAnpassen(QLabel& bezeichnung)
 {
     bezeichnung.setWordWrap(false);
-    bezeichnung.resize(bezeichnung.sizeHint());
+    // The caption's advance and the font's height, as the Windows program
+    // measures it; QLabel's own size hint adds a line's leading in one Qt
+    // version and not in another.
+    const QFontMetrics fm(bezeichnung.font());
+    bezeichnung.resize(fm.horizontalAdvance(bezeichnung.text()), fm.height());
 }
 
 }  // namespace Gestaltung

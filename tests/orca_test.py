@@ -49,6 +49,11 @@ def einfach(text):
     return " ".join(text.split())
 
 
+def gesagt(stueck, worte):
+    """True when the piece, or one of a tuple of ways to say it, is among the words."""
+    return any(einfach(s) in worte for s in (stueck if isinstance(stueck, tuple) else (stueck,)))
+
+
 class Sprache:
     """Orca's utterances as it logs them. The log goes to a pseudo-terminal:
     Python writes a file that is a terminal line by line, where it would keep
@@ -100,7 +105,7 @@ class Sprache:
         with self._neu:
             while True:
                 worte = einfach(" | ".join(self.gesagt[beginn:]))
-                if all(einfach(s) in worte for s in stuecke):
+                if all(gesagt(s, worte) for s in stuecke):
                     return True
                 rest = ende - time.monotonic()
                 if rest <= 0:
@@ -159,9 +164,9 @@ def main():
             if not warte_auf(fertig, HOECHSTENS):
                 fehler(f"{name}: the program did not get there")
             if not sprache.warte(schritte[name], worte):
-                gesagt = einfach(" | ".join(sprache.seit(schritte[name])))
-                fehlt = [w for w in worte if einfach(w) not in gesagt]
-                fehler(f"{name}: Orca did not say {fehlt[0]!r}; it said: {gesagt!r}")
+                bisher = einfach(" | ".join(sprache.seit(schritte[name])))
+                fehlt = [w for w in worte if not gesagt(w, bisher)]
+                fehler(f"{name}: Orca did not say {fehlt[0]!r}; it said: {bisher!r}")
 
         umgebung = dict(os.environ, QT_QPA_PLATFORM="xcb", LC_ALL="de_DE.UTF-8",
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -178,7 +183,9 @@ def main():
             schritt("Kilometerstand neu", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand neu"),
                     "Kilometerstand neu", "8965", "in Kilometer")
             schritt("Kraftstoff", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Kraftstoff"), "Kraftstoff", "55", "in Liter")
-            schritt("Preis", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Preis je Liter"), "Preis / Liter", "0,88", "Euro")
+            # Orca 43 says the caption as it stands, Orca 48 "Preis je Liter".
+            schritt("Preis", ["Tab"], fokussiert(pyatspi.ROLE_TEXT, "Preis je Liter"), ("Preis / Liter", "Preis je Liter"),
+                    "0,88", "Euro")
             schritt("Ergebnis", ["Return"], fokussiert(pyatspi.ROLE_PUSH_BUTTON, "weiter?"), "weiter? push button", SATZ)
             schritt("Weiter", ["Return"], fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt"), "Kilometerstand alt")
             schritt("Meldung", ["ctrl+a", "BackSpace", "Return"],

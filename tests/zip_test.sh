@@ -56,7 +56,10 @@ grep -q 'stack smashing detected' <(strings "$arbeit/entpackt/tankumat.exe") || 
 # and 10 (the ...ForDpi family and its kin) are looked up when the program
 # runs; imported, they would keep it from starting on anything older.
 grep -q 'Windows 7 oder neuer' "$liesmich" || fehler "LIESMICH.txt does not state the oldest Windows"
-funktionen=$(sed -n 's/^\s*[0-9a-f]\+\s\+[0-9]\+\s\+\([A-Za-z_][A-Za-z0-9_]*\)$/\1/p' <<<"$kopf")
+# Each DLL's functions stand below its "vma:" header, one a line, the name
+# last (binutils 2.40 puts the hint before it, 2.44 an ordinal column too).
+funktionen=$(awk '/^[ \t]*vma:/ { liste = 1; next } /^[ \t]*$/ { liste = 0 }
+                  liste && $NF ~ /^[A-Za-z_][A-Za-z0-9_]*$/ { print $NF }' <<<"$kopf")
 [ -n "$funktionen" ] || fehler "no imported function found in tankumat.exe"
 spaeter=$(grep -E 'ForDpi$|^GetDpiFor|DpiAwareness|^GetSystemDpiForProcess|^GetAwarenessFromDpiAwarenessContext|^EnableNonClientDpiScaling|^GetPointer|^GetDpiForMonitor|^SetProcessDpiAwareness' <<<"$funktionen" || true)
 [ -z "$spaeter" ] || fehler "tankumat.exe imports what Windows 7 lacks: $spaeter"
