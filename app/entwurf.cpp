@@ -63,8 +63,7 @@ Farbe textfarbe(const Steuerelement& e, Farbe hintergrund, Farbe systemtext, boo
 {
     if (!e.textfarbe || hoherKontrast)
         return systemtext;
-    const double noetig = grosseSchrift(e.schrift) ? 3.0 : 4.5;
-    return kontrast(*e.textfarbe, hintergrund) >= noetig ? *e.textfarbe : systemtext;
+    return kontrast(*e.textfarbe, hintergrund) >= noetigerKontrast(e.schrift) ? *e.textfarbe : systemtext;
 }
 
 Punkt zentriert(Rechteck frei, int breite, int hoehe)

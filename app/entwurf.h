@@ -67,6 +67,13 @@ constexpr bool grosseSchrift(Schrift art)
     return 3 * a.pixelgroesse >= 4 * 18 || (a.fett && 3 * a.pixelgroesse >= 4 * 14);
 }
 
+// The contrast text in this font needs to read, as WCAG 2 asks: 4.5:1, and
+// 3:1 for large text.
+constexpr double noetigerKontrast(Schrift art)
+{
+    return grosseSchrift(art) ? 3.0 : 4.5;
+}
+
 struct Farbe {
     std::uint8_t rot, gruen, blau;
     friend constexpr bool operator==(const Farbe&, const Farbe&) = default;

@@ -59,7 +59,7 @@ LRESULT CALLBACK Basis::prozedur(HWND fenster, UINT n, WPARAM w, LPARAM l)
         Gestaltung::dpiGeaendert(fenster, LOWORD(w), *reinterpret_cast<const RECT*>(l));
     // Other colours, or high contrast on or off: drawn again in them.
     if (n == WM_SYSCOLORCHANGE || n == WM_SETTINGCHANGE)
-        Gestaltung::farbenGeaendert(fenster);
+        Gestaltung::farbenGeaendert(fenster, n, w);
     const LRESULT ergebnis = objekt->nachricht(n, w, l);
     if (n == WM_NCDESTROY) {
         SetWindowLongPtrW(fenster, GWLP_USERDATA, 0);

@@ -46,6 +46,15 @@ protected:
     }
 };
 
+}  // namespace
+
+Entwurf::Farbe farbe(const QColor& c)
+{
+    return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+}
+
+namespace {
+
 // A row's own text colour, chosen again whenever the control's palette
 // changes (a colour scheme changed while the program runs): the row's colour
 // where it reads on the button face the control stands on, otherwise the
@@ -71,11 +80,6 @@ protected:
     }
 
 private:
-    static Entwurf::Farbe farbe(const QColor& c)
-    {
-        return {std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
-    }
-
     void waehlen(QWidget& w) const
     {
         const QPalette umgebung = w.parentWidget()->palette();

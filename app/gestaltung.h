@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QRect>
 
+class QColor;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +38,9 @@ constexpr Entwurf::Rechteck rechteck(QRect r)
 }
 
 QFont schrift(Schrift art);
+
+// A colour of Qt's as the design's rules take it.
+Entwurf::Farbe farbe(const QColor& c);
 
 // "MS Sans Serif" is missing on most systems, and font matching would then
 // pick any sans serif at all; an Arial-metric face keeps every caption at the

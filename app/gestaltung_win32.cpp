@@ -471,28 +471,27 @@ void zeichne(HDC dc, HBITMAP bild, int x, int y)
     DeleteDC(speicher);
 }
 
-namespace {
-
 Entwurf::Farbe farbe(COLORREF c)
 {
     return {GetRValue(c), GetGValue(c), GetBValue(c)};
 }
 
-bool hoherKontrast()
+HoherKontrast& hoherKontrast()
 {
-    HIGHCONTRASTW hk{};
-    hk.cbSize = sizeof(hk);
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(hk), &hk, 0) && (hk.dwFlags & HCF_HIGHCONTRASTON);
+    static HoherKontrast frage = [] {
+        HIGHCONTRASTW hk{};
+        hk.cbSize = sizeof(hk);
+        return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(hk), &hk, 0) && (hk.dwFlags & HCF_HIGHCONTRASTON);
+    };
+    return frage;
 }
-
-}  // namespace
 
 LRESULT beschriftungsfarben(HDC dc, HWND steuerelement)
 {
     const COLORREF grund = GetSysColor(COLOR_BTNFACE);
     COLORREF text = GetSysColor(COLOR_BTNTEXT);
     if (const Steuerelement* e = entwurf(steuerelement); e && e->textfarbe) {
-        const Entwurf::Farbe f = Entwurf::textfarbe(*e, farbe(grund), farbe(text), hoherKontrast());
+        const Entwurf::Farbe f = Entwurf::textfarbe(*e, farbe(grund), farbe(text), hoherKontrast()());
         text = RGB(f.rot, f.gruen, f.blau);
     }
     SetTextColor(dc, text);
@@ -500,8 +499,10 @@ LRESULT beschriftungsfarben(HDC dc, HWND steuerelement)
     return LRESULT(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-void farbenGeaendert(HWND fenster)
+void farbenGeaendert(HWND fenster, UINT nachricht, WPARAM was)
 {
+    if (nachricht == WM_SETTINGCHANGE && was != SPI_SETHIGHCONTRAST)
+        return;
     // The program keeps no brush or colour of its own: every paint takes
     // the system's brushes and colours anew.
     RedrawWindow(fenster, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -116,14 +116,23 @@ void bilderVorladen(const std::vector<const char*>& dateien);
 // Draws a bitmap unscaled with its top-left corner at (x, y).
 void zeichne(HDC dc, HBITMAP bild, int x, int y);
 
+// A colour of Windows' as the design's rules take it.
+Entwurf::Farbe farbe(COLORREF c);
+
+// Whether a high-contrast scheme is on: Windows' answer, looked up on every
+// paint. A test may put another question in its place.
+using HoherKontrast = bool (*)();
+HoherKontrast& hoherKontrast();
+
 // The colours of a control on the button face, for WM_CTLCOLORSTATIC and
 // WM_CTLCOLORBTN: the system's, or the text colour of the control's own row
 // where that reads on the button face and no high-contrast scheme is on.
 LRESULT beschriftungsfarben(HDC dc, HWND steuerelement);
 
-// WM_SYSCOLORCHANGE and WM_SETTINGCHANGE: the user chose other colours, or
-// turned high contrast on or off. The window and every control in it are
-// drawn again; each paint asks for the colours in force.
-void farbenGeaendert(HWND fenster);
+// WM_SYSCOLORCHANGE, and WM_SETTINGCHANGE for high contrast: the user chose
+// other colours, or turned high contrast on or off. The window and every
+// control in it are drawn again; each paint asks for the colours in force.
+// Any other setting leaves the windows as they are.
+void farbenGeaendert(HWND fenster, UINT nachricht, WPARAM was);
 
 }  // namespace Gestaltung

@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -74,6 +73,14 @@ private slots:
         const QImage bild = o.grab().toImage();
         QCOMPARE(bild.pixelColor(200, 260), o.palette().color(QPalette::Dark));
         QCOMPARE(bild.pixelColor(200, 100), o.palette().color(QPalette::Button));
+        // Colours changed while the window is open reach the workspace too,
+        // which keeps a brush of its own.
+        const QPalette vorher = QApplication::palette();
+        QPalette neu = vorher;
+        neu.setColor(QPalette::Dark, QColor(10, 20, 30));
+        QApplication::setPalette(neu);
+        QTRY_COMPARE(o.grab().toImage().pixelColor(200, 260), QColor(10, 20, 30));
+        QApplication::setPalette(vorher);
         o.resize(150, 60);
         QCOMPARE(o.Picture1->geometry(), QRect(0, 0, 150, 217));
     }

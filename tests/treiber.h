@@ -5,6 +5,8 @@
 // Texts are UTF-8.
 #pragma once
 
+#include "app/entwurf.h"
+
 #include <charconv>
 #include <functional>
 #include <string>
@@ -33,6 +35,14 @@ struct Meldung {
     std::vector<std::string> knoepfe;
     bool symbol = false;
     bool vomHauptfenster = false;  // owned by the main window
+};
+
+// A colour scheme as the user picks it: the button face the labels stand on,
+// the system's text colour on it, and whether it is a high-contrast scheme.
+struct Farbschema {
+    const char* name;
+    Entwurf::Farbe knopfflaeche, knopftext;
+    bool hoherKontrast = false;
 };
 
 class Treiber {
@@ -80,6 +90,17 @@ public:
     virtual std::string vorleseBeschreibung(Ort o) = 0;
     virtual Rolle vorleseRolle(Ort o) = 0;
     virtual std::string fensterBeschreibung(Fenster f) = 0;
+
+    // ---- colour schemes
+    // The schemes this driver puts in place one after the other while the
+    // windows are open, as the desktop does when the user picks one; the
+    // first is the one the program started in.
+    virtual std::vector<Farbschema> farbschemata() = 0;
+    virtual void farbschemaSetzen(const Farbschema& s) = 0;
+    // The control's pixels as a reader sees them on the screen, row by row,
+    // its window shown in front; none where the screen never showed what the
+    // control paints.
+    virtual std::vector<Entwurf::Farbe> punkte(Ort o) = 0;
 
     // ---- the main window's public variables, by name: whole numbers in
     // digits, DurchVerbrauch in the shortest form that reads back ("7.29"),

@@ -1,23 +1,33 @@
 // The behaviour tests' driver for the Qt program: its widgets in this
 // process, on the offscreen platform, with input delivered through the
 // windows as the window system delivers it, so a window blocked by a modal
-// one drops it as it would drop the user's.
+// one drops it as it would drop the user's. The colour scheme tests run it on
+// a real X server instead, in the desktop's colours that
+// ZAPFKONTOR_FARBSCHEMA names (keins, kde or qt6ct), inside a D-Bus session.
 
 #include "treiber.h"
 
 #include "about_window/frmabout.h"
 #include "app/anwendung.h"
 #include "app/fenster.h"
+#include "app/gestaltung.h"
 #include "main_window/verbrauch.h"
 #include "options_window/optionen.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -27,10 +37,85 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string_view>
 
 namespace Verhalten {
 
 namespace {
+
+// The colours KDE writes into kdeglobals for its schemes, as far as Qt
+// reads them.
+QByteArray kdeglobals(const char* flaeche, const char* text, const char* ansicht)
+{
+    QByteArray k;
+    for (const char* gruppe : {"Window", "Button"})
+        k += QByteArray("[Colors:") + gruppe + "]\nBackgroundNormal=" + flaeche + "\nForegroundNormal=" + text + "\n";
+    k += QByteArray("[Colors:View]\nBackgroundNormal=") + ansicht + "\nForegroundNormal=" + text + "\n";
+    k += "[Colors:Selection]\nBackgroundNormal=61,174,233\nForegroundNormal=252,252,252\n";
+    return k;
+}
+
+// What each ZAPFKONTOR_FARBSCHEMA starts in and turns to, and how the desktop
+// says it: the classic grey where no desktop sets colours; KDE's Breeze Dark,
+// then Breeze as KDE tells its programs of a change; qt6ct's "darker".
+struct Desktopschema {
+    Farbschema schema;
+    QByteArray kdeglobals;
+};
+const std::map<std::string, std::vector<Desktopschema>> desktopschemata{
+    {"keins", {{{"keins", {212, 208, 200}, {0, 0, 0}}}}},
+    {"kde",
+     {{{"BreezeDunkel", {49, 54, 59}, {239, 240, 241}}, kdeglobals("49,54,59", "239,240,241", "35,38,41")},
+      {{"Breeze", {239, 240, 241}, {35, 38, 41}}, kdeglobals("239,240,241", "35,38,41", "252,252,252")}}},
+    {"qt6ct", {{{"darker", {66, 66, 69}, {255, 255, 255}}}}},
+};
+
+std::string farbschemaName()
+{
+    const char* name = std::getenv("ZAPFKONTOR_FARBSCHEMA");
+    return name ? name : "";
+}
+
+// The desktop's settings of the colour scheme tests alone, never the
+// caller's, written before the application reads them.
+bool desktopEinrichten(const QString& konfiguration)
+{
+    const std::string name = farbschemaName();
+    if (!desktopschemata.contains(name)) {
+        std::fprintf(stderr, "ZAPFKONTOR_FARBSCHEMA: no scheme %s\n", name.c_str());
+        return false;
+    }
+    qputenv("XDG_CONFIG_HOME", konfiguration.toLocal8Bit());
+    for (const char* n : {"QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "KDE_FULL_SESSION", "KDE_SESSION_VERSION"})
+        qunsetenv(n);
+    if (name == "kde") {
+        // As a Plasma session sets it up.
+        qputenv("XDG_CURRENT_DESKTOP", "KDE");
+        qputenv("KDE_FULL_SESSION", "true");
+        qputenv("KDE_SESSION_VERSION", "5");
+        QFile datei(konfiguration + QStringLiteral("/kdeglobals"));
+        return datei.open(QIODevice::WriteOnly) && datei.write(desktopschemata.at(name).front().kdeglobals) >= 0;
+    }
+    if (name == "qt6ct") {
+        qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
+        QDir(konfiguration).mkdir(QStringLiteral("qt6ct"));
+        QFile datei(konfiguration + QStringLiteral("/qt6ct/qt6ct.conf"));
+        return datei.open(QIODevice::WriteOnly) &&
+            datei.write("[Appearance]\ncustom_palette=true\n"
+                        "color_scheme_path=/usr/share/qt6ct/colors/darker.conf\n") >= 0;
+    }
+    return true;
+}
+
+QImage bildschirm(const QWidget& w)
+{
+    const QPoint ecke = w.mapToGlobal(QPoint(0, 0));
+    return w.screen()
+        ->grabWindow(0, ecke.x(), ecke.y(), w.width(), w.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 QWidget* fenster(Fenster f)
 {
@@ -223,6 +308,60 @@ public:
 
     void währungSetzen(const std::string& w) override { ::Fenster::instanz<Verbrauch>().Währung = qt(w); }
 
+    std::vector<Farbschema> farbschemata() override
+    {
+        std::vector<Farbschema> schemata;
+        if (const auto it = desktopschemata.find(farbschemaName()); it != desktopschemata.end())
+            for (const Desktopschema& d : it->second)
+                schemata.push_back(d.schema);
+        return schemata;
+    }
+
+    void farbschemaSetzen(const Farbschema& s) override
+    {
+        // The program started in the first; KDE writes kdeglobals for a new
+        // one and tells every program.
+        const std::vector<Desktopschema>& schemata = desktopschemata.at(farbschemaName());
+        const auto d = std::find_if(schemata.begin(), schemata.end(),
+                                    [&](const Desktopschema& d) { return std::string_view(d.schema.name) == s.name; });
+        if (d == schemata.begin() || d == schemata.end())
+            return;
+        QFile datei(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/kdeglobals"));
+        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) || datei.write(d->kdeglobals) < 0)
+            ADD_FAILURE() << "kdeglobals not written";
+        datei.close();
+        QDBusMessage neu = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                      QStringLiteral("org.freedesktop.portal.Settings"),
+                                                      QStringLiteral("SettingChanged"));
+        neu << QStringLiteral("org.kde.kdeglobals.General") << QStringLiteral("ColorScheme")
+            << QVariant::fromValue(QDBusVariant(QString::fromLatin1(s.name)));
+        EXPECT_TRUE(QDBusConnection::sessionBus().send(neu));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return Gestaltung::farbe(QApplication::palette().color(QPalette::Button)) == s.knopfflaeche; }));
+    }
+
+    std::vector<Entwurf::Farbe> punkte(Ort o) override
+    {
+        // The label's window in front, and the label on the screen as it
+        // paints itself: the X server may show the last picture for a moment.
+        QWidget* s = steuerelement(o);
+        QWidget* f = s->window();
+        f->show();
+        f->raise();
+        f->activateWindow();
+        QImage bild;
+        if (!QTest::qWaitForWindowExposed(f) || !QTest::qWaitFor([&] {
+                bild = bildschirm(*s);
+                return bild == s->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            }))
+            return {};
+        std::vector<Entwurf::Farbe> farben;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x)
+                farben.push_back(Gestaltung::farbe(bild.pixelColor(x, y)));
+        return farben;
+    }
+
     bool warteBis(const std::function<bool()>& fertig, int ms) override { return QTest::qWaitFor(fertig, ms); }
 
     void leerlauf() override
@@ -343,7 +482,12 @@ Treiber& treiber()
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The colour scheme tests read a real X server's pixels.
+    QTemporaryDir konfiguration;
+    if (Verhalten::farbschemaName().empty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else if (qputenv("QT_QPA_PLATFORM", "xcb"); !Verhalten::desktopEinrichten(konfiguration.path()))
+        return 2;
     ::testing::InitGoogleTest(&argc, argv);
     // CTest asks for the list at build time: no windows needed for that.
     if (GTEST_FLAG_GET(list_tests))

@@ -15,8 +15,11 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 
 namespace Verhalten {
 
@@ -117,6 +120,38 @@ std::string lies(HRESULT (STDMETHODCALLTYPE IAccessible::*frage)(VARIANT, BSTR*)
     const std::string ergebnis = text ? utf8(text) : std::string();
     SysFreeString(text);
     return ergebnis;
+}
+
+// The system colours the windows are drawn in, as a scheme sets them.
+struct Systemfarben {
+    COLORREF knopfflaeche, knopftext, fenster, fenstertext, grautext, arbeitsbereich, hell, schatten;
+};
+
+// The schemes Windows users choose: the classic grey, Windows' default, High
+// Contrast Black and White, and two of the user's own, a dark one and a light
+// one with blue text, which the user then turns into a high-contrast scheme.
+struct Systemschema {
+    const char* name;
+    bool hoherKontrast;
+    Systemfarben farben;
+};
+// clang-format off
+const Systemschema systemschemata[] = {
+    {"klassisch", false, {RGB(212, 208, 200), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(128, 128, 128), RGB(128, 128, 128), RGB(255, 255, 255), RGB(128, 128, 128)}},
+    {"WindowsStandard", false, {RGB(240, 240, 240), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(109, 109, 109), RGB(171, 171, 171), RGB(255, 255, 255), RGB(160, 160, 160)}},
+    {"KontrastSchwarz", true, {RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(63, 242, 63), RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128)}},
+    {"KontrastWeiss", true, {RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(96, 0, 0), RGB(128, 128, 128), RGB(0, 0, 0), RGB(128, 128, 128)}},
+    {"dunkel", false, {RGB(32, 32, 32), RGB(240, 240, 240), RGB(25, 25, 25), RGB(240, 240, 240), RGB(128, 128, 128), RGB(43, 43, 43), RGB(64, 64, 64), RGB(16, 16, 16)}},
+    {"hellBlau", false, {RGB(255, 255, 240), RGB(0, 0, 128), RGB(255, 255, 255), RGB(0, 0, 128), RGB(96, 96, 96), RGB(128, 128, 128), RGB(255, 255, 255), RGB(128, 128, 128)}},
+    {"hellBlauKontrast", true, {RGB(255, 255, 240), RGB(0, 0, 128), RGB(255, 255, 255), RGB(0, 0, 128), RGB(96, 96, 96), RGB(128, 128, 128), RGB(255, 255, 255), RGB(128, 128, 128)}},
+};
+// clang-format on
+
+// Windows' own answer, and what a test turns high contrast on with.
+const Gestaltung::HoherKontrast windowsKontrast = Gestaltung::hoherKontrast();
+bool kontrastAn()
+{
+    return true;
 }
 
 // A modal window open for longer than any case needs was forgotten by it:
@@ -295,6 +330,57 @@ public:
         case ROLE_SYSTEM_RADIOBUTTON: return Rolle::Auswahl;
         default: return Rolle::Andere;
         }
+    }
+
+    std::vector<Farbschema> farbschemata() override
+    {
+        std::vector<Farbschema> schemata;
+        for (const Systemschema& s : systemschemata)
+            schemata.push_back({s.name, Gestaltung::farbe(s.farben.knopfflaeche), Gestaltung::farbe(s.farben.knopftext),
+                                s.hoherKontrast});
+        return schemata;
+    }
+
+    void farbschemaSetzen(const Farbschema& s) override
+    {
+        const auto* neu = std::find_if(std::begin(systemschemata), std::end(systemschemata),
+                                       [&](const Systemschema& e) { return std::string_view(e.name) == s.name; });
+        ASSERT_NE(neu, std::end(systemschemata));
+        const Systemfarben& f = neu->farben;
+        const std::pair<int, COLORREF> farben[] = {
+            {COLOR_BTNFACE, f.knopfflaeche},   {COLOR_BTNTEXT, f.knopftext}, {COLOR_WINDOW, f.fenster},
+            {COLOR_WINDOWTEXT, f.fenstertext}, {COLOR_GRAYTEXT, f.grautext}, {COLOR_APPWORKSPACE, f.arbeitsbereich},
+            {COLOR_BTNHIGHLIGHT, f.hell},      {COLOR_BTNSHADOW, f.schatten}};
+        // Windows tells every window of new colours itself; the same colours
+        // again are no change, and nothing is told.
+        if (std::any_of(std::begin(farben), std::end(farben), [](auto p) { return GetSysColor(p.first) != p.second; }))
+            for (const auto& [element, farbe] : farben)
+                SetSysColors(1, &element, &farbe);
+        // High contrast turned on or off: Windows tells every top-level window.
+        const Gestaltung::HoherKontrast kontrast = s.hoherKontrast ? kontrastAn : windowsKontrast;
+        if (std::exchange(Gestaltung::hoherKontrast(), kontrast) != kontrast)
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND h, LPARAM) {
+                    SendMessageW(h, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+                    return TRUE;
+                },
+                0);
+        Anwendung::nachrichtenBearbeiten();
+    }
+
+    std::vector<Entwurf::Farbe> punkte(Ort o) override
+    {
+        // Its window shown; Wine keeps a picture of each window of its own,
+        // which the window's device context reads.
+        HWND s = steuerelement(o);
+        HWND f = GetAncestor(s, GA_ROOT);
+        ShowWindow(f, SW_SHOWNOACTIVATE);
+        Anwendung::nachrichtenBearbeiten();
+        std::vector<Entwurf::Farbe> farben;
+        for (const std::uint32_t p : Testumgebung::ansicht(s).punkte)
+            farben.push_back(Gestaltung::farbe(RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF)));
+        return farben;
     }
 
     std::string variable(const std::string& name) override
