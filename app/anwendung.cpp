@@ -4,7 +4,6 @@
 #include "symbolgroessen.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -19,7 +18,13 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+
+// Qt's own light palette, which its platform themes and its Fusion style
+// start from; QtGui exports it for Qt's other modules. Asking for it builds
+// no style.
+QT_BEGIN_NAMESPACE
+Q_GUI_EXPORT QPalette qt_fusionPalette();
+QT_END_NAMESPACE
 
 namespace Anwendung {
 
@@ -42,12 +47,10 @@ public:
     void polish(QPalette& palette) override
     {
         // A platform theme that sets no colours (a bare X server, openbox)
-        // leaves Qt's own light palette, the one its Fusion style paints with.
-        static const QPalette ohneDesktopfarben = [] {
-            const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-            return fusion->standardPalette();
-        }();
-        if (palette == ohneDesktopfarben)
+        // leaves Qt's own light palette, the one its Fusion style paints
+        // with. Asked of Qt each time, not kept: a palette Qt makes later is
+        // compared with Qt's palette of then.
+        if (palette == qt_fusionPalette())
             palette = standardPalette();
         QProxyStyle::polish(palette);
     }
@@ -70,12 +73,11 @@ void einrichten(QApplication& app)
     app.setApplicationName(titel);
     app.setApplicationVersion(version);
     // The pump at every size the program holds (assets/CMakeLists.txt
-    // chooses them), so no title bar gets one scaled up. Asked for by name:
+    // chooses them), so no title bar gets one scaled up. Named by the build:
     // a wildcard over the resources would cost a regular expression.
     QIcon symbol;
-    for (const int groesse : symbolgroessen)
-        if (const QString datei = QStringLiteral(":/tankumat-%1.png").arg(groesse); QFile::exists(datei))
-            symbol.addFile(datei);
+    for (const char* datei : fenstersymbole)
+        symbol.addFile(QString::fromLatin1(datei));
     app.setWindowIcon(symbol);
     Gestaltung::schriftenEinrichten();
     app.setFont(Gestaltung::schrift(Gestaltung::Schrift::Standard));

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Checks what an installation and the Debian package put on a machine.
-# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE "ICON SIZES"
-# (the icon's sizes the hicolor theme has folders for)
+# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE
 set -euo pipefail
 bau=$1
 id=$2
 version=$3
 titel=$4
-read -r -a symbolgroessen <<<"$5"
+# The icon's sizes that the hicolor theme has folders for, 64 pixels and
+# more among them for software centres.
+symbolgroessen=(16 24 32 48 64 256)
 arbeit=$(mktemp -d)
 trap 'rm -rf "$arbeit"' EXIT
 fehler() { echo "FAIL: $*"; exit 1; }
@@ -50,9 +51,8 @@ for datei in usr/bin/tankumat \
              "usr/share/metainfo/$id.metainfo.xml"; do
     [ -e "$arbeit/inhalt/$datei" ] || fehler "$datei missing from the package"
 done
-# The icon at each of its sizes the theme has, one of 64 pixels or more among
-# them, and no other; and the metainfo names it, so software centres find it.
-[ "${symbolgroessen[-1]:-0}" -ge 64 ] || fehler "no icon of 64 pixels or more: ${symbolgroessen[*]}"
+# The icon at each of those sizes and no other; and the metainfo names it, so
+# software centres find it.
 for groesse in "${symbolgroessen[@]}"; do
     symbol=$arbeit/inhalt/usr/share/icons/hicolor/${groesse}x$groesse/apps/$id.png
     file "$symbol" | grep -q "$groesse x $groesse" || fehler "no $groesse px icon"
