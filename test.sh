@@ -6,7 +6,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./setup.sh
-source tests/xserver.sh
 
 installiere_fehlende "${PAKETE[@]}" "${TESTPAKETE[@]}" "${WINDOWSPAKETE[@]}"
 
@@ -39,14 +38,14 @@ linux() {
         cmake --build build/fuzz --parallel "$(nproc)" &&
         cmake --preset sanitizer -DZAPFKONTOR_FUZZER="$PWD/build/fuzz/rechnung_fuzz" &&
         cmake --build --preset sanitizer --parallel "$(nproc)" &&
-        xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset sanitizer --timeout 300 </dev/null
+        tests/xserver.sh ctest --preset sanitizer --timeout 300 </dev/null
 }
 
 # The native Windows program, cross-built, its tests under Wine.
 windows() {
     cmake --preset windows &&
         cmake --build --preset windows --parallel "$(nproc)" &&
-        xvfb-run "${XVFB_ARGUMENTE[@]}" ctest --preset windows </dev/null
+        tests/xserver.sh ctest --preset windows </dev/null
 }
 
 # Both builds run the same behaviour cases: their names must match one by one.

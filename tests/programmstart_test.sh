@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on the xcb platform and checks that its main window
 # maps with the designed caption and client size, out of the task bar.
-# Usage: programmstart_test.sh PATH/TO/tankumat
+# Usage: programmstart_test.sh PATH/TO/tankumat  (with DISPLAY, and no window
+# manager)
 set -euo pipefail
-
-source "$(dirname "$0")/xserver.sh"
-eigener_xserver "$0" "$@"
 
 programm=$1
 titel='Tankumat Fenrold-Edition!'

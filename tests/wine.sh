@@ -17,6 +17,10 @@
 # program has: a program that comes to it while it ends is killed with it,
 # without a word.
 set -euo pipefail
+# The session's processes are recorded in the prefix (sitzung_starten), its
+# programs' output goes to its log.
+SITZUNG_STARTER=sitzung_starten
+SITZUNG_PROTOKOLL=$WINEPREFIX.protokoll
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 # The session of the prefix $WINEPREFIX: its X server in .sitzung beside
@@ -42,23 +46,8 @@ startzeit() {
 # Starts a program of the session in the background, its output to the log,
 # and records it.
 sitzung_starten() {
-    "$@" >>"$WINEPREFIX.protokoll" 2>&1 &
+    "$@" >>"$SITZUNG_PROTOKOLL" 2>&1 &
     echo "$! $(startzeit $!)" >>"$WINEPREFIX.prozesse"
-}
-
-# Starts an X server of the session (Xvfb, Xephyr: the command, without
-# -displayfd) on a free display, and prints that display's number.
-sitzung_xserver() {
-    local nummer=$WINEPREFIX.display
-    : >"$nummer"
-    sitzung_starten "$@" -displayfd 3 3>"$nummer"
-    for _ in $(seq 1 300); do
-        [ -s "$nummer" ] && break
-        sleep 0.1
-    done
-    [ -s "$nummer" ] || { echo "FAIL: $1 did not start:" >&2; cat "$WINEPREFIX.protokoll" >&2; return 1; }
-    cat "$nummer"
-    rm -f "$nummer"
 }
 
 # Ends the session: the prefix's Wine server, and each process it recorded
@@ -98,7 +87,7 @@ wineboot_mit_zweitem_versuch() {
 # Brings up a session for the prefix: an X server (the caller's, or an Xvfb
 # of its own), a window manager, a Wine server that stays until
 # sitzung_beenden, and Wine's own services, started once. A caller that needs
-# another X server starts it first, with sitzung_xserver, and sets DISPLAY.
+# another X server starts it first, with xserver_starten, and sets DISPLAY.
 sitzung_beginnen() {
     # A server of a program started without a session: CTest lists the
     # cases under Wine before the first fixture, and that program may be
@@ -107,14 +96,11 @@ sitzung_beginnen() {
     timeout 120 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
     if ! xprop -root >/dev/null 2>&1; then
         local nummer
-        nummer=$(sitzung_xserver Xvfb "${XVFB_SERVER[@]}") || return 1
+        xserver_starten nummer || return 1
         export DISPLAY=:$nummer
     fi
     printf 'DISPLAY=%q\n' "$DISPLAY" >"$WINEPREFIX.sitzung"
-    if ! fenstermanager_laeuft; then
-        sitzung_starten openbox --sm-disable
-        warte_auf_fenstermanager "$!" "$WINEPREFIX.protokoll" || return 1
-    fi
+    fenstermanager_starten || return 1
     mkdir -p "$WINEPREFIX"
     # -p: the server stays when its last program ends, until the session
     # ends. It returns once the server takes programs.
@@ -144,8 +130,7 @@ case "${1:-}" in
     ;;
 --anlegen)
     # A prefix of its own for tests without a session, made before they run.
-    eigener_xserver "$0" "$@"
-    fenstermanager
+    fenstermanager_laeuft || exec "$(dirname "$0")/xserver.sh" --fenstermanager "$0" "$@"
     wineserver -w
     wineboot_mit_zweitem_versuch
     exit 0
@@ -164,8 +149,7 @@ if sitzung_laeuft; then
     rm -f "$ausgabe"
     trap - EXIT
 else
-    eigener_xserver "$0" "$@"
-    fenstermanager
+    fenstermanager_laeuft || exec "$(dirname "$0")/xserver.sh" --fenstermanager "$0" "$@"
     # Without a session every program brings up a server of its own: it
     # starts once the last one's server has gone. A new prefix is made
     # first, on its own (CTest's listing of the cases, in a fresh build).

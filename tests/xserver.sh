@@ -1,17 +1,64 @@
-# Sourced by the scripts that need an X server, and a window manager on it.
+#!/usr/bin/env bash
+# A test's X session, opened one way for every test that needs one:
+#
+#   xserver.sh [--fenstermanager] [--dbus] COMMAND ...
+#
+# runs the command on the caller's X server, or on an Xvfb of its own where
+# $DISPLAY names none; with --fenstermanager under a window manager (openbox,
+# unless one runs), with --dbus in a D-Bus session of its own, on which the
+# accessibility bus starts on demand. What it started ends with the command.
+# Sourced (Wine's session, the two-monitor test), it gives the same steps as
+# functions, and runs nothing.
 
-# Xvfb as every script starts it, itself or through xvfb-run. -noreset: by
-# default the server resets when its last client goes, and turns away a
-# client that connects meanwhile (a test's next program, straight after a
-# short-lived xprop). XVFB_BILDSCHIRM asks for another screen size (a
-# high-DPI one, say).
+# Xvfb as every test starts it. -noreset: by default the server resets when
+# its last client goes, and turns away a client that connects meanwhile (a
+# test's next program, straight after a short-lived xprop). XVFB_BILDSCHIRM
+# asks for another screen size (a high-DPI one, say).
 XVFB_SERVER=(-screen 0 "${XVFB_BILDSCHIRM:-1280x1024x24}" -noreset)
-XVFB_ARGUMENTE=(-a -s "${XVFB_SERVER[*]}")
 
-# Runs the command (the calling script again, as a rule) on an Xvfb of its
-# own where $DISPLAY names no X server.
-eigener_xserver() {
-    [ -n "${DISPLAY:-}" ] || exec xvfb-run "${XVFB_ARGUMENTE[@]}" "$@"
+# How the session starts a process in the background: `im_hintergrund` unless
+# the caller names another (Wine's session records its processes in its
+# prefix, since it outlives the script that opens it).
+SITZUNG_STARTER=${SITZUNG_STARTER:-im_hintergrund}
+SITZUNG_PROTOKOLL=${SITZUNG_PROTOKOLL:-/dev/null}
+hintergrund=()
+
+im_hintergrund() {
+    "$@" >>"$SITZUNG_PROTOKOLL" 2>&1 &
+    hintergrund+=("$!")
+}
+
+# Ends what im_hintergrund started, last first, and waits for it, so the next
+# test finds no X server or window manager about to go.
+hintergrund_beenden() {
+    local i
+    for ((i = ${#hintergrund[@]} - 1; i >= 0; i--)); do
+        { kill "${hintergrund[i]}" && wait "${hintergrund[i]}"; } 2>/dev/null || true
+    done
+    hintergrund=()
+}
+
+# Starts an X server (the command without -displayfd; Xvfb as above where
+# none is given) on a free display, and sets the variable named $1 to the
+# display's number.
+xserver_starten() {
+    local -n anzeige=$1
+    shift
+    local datei
+    datei=$(mktemp)
+    [ $# -gt 0 ] || set -- Xvfb "${XVFB_SERVER[@]}"
+    "$SITZUNG_STARTER" "$@" -displayfd 3 3>"$datei"
+    for _ in $(seq 1 300); do
+        [ -s "$datei" ] && break
+        sleep 0.1
+    done
+    if [ ! -s "$datei" ]; then
+        echo "FAIL: $1 did not start" >&2
+        rm -f "$datei"
+        return 1
+    fi
+    anzeige=$(cat "$datei")
+    rm -f "$datei"
 }
 
 # True when the root window names a window manager's check window that
@@ -25,28 +72,44 @@ fenstermanager_laeuft() {
         xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id'
 }
 
-# Starts openbox unless a window manager runs, stops it when the script ends.
+# Starts openbox on $DISPLAY unless a window manager runs, and waits for it.
 # A test that needs a window manager must not go on without one: it fails
 # here, with what openbox said, rather than later with a puzzling message.
-fenstermanager() {
+fenstermanager_starten() {
     fenstermanager_laeuft && return 0
-    FENSTERMANAGER_LOG=$(mktemp)
-    openbox --sm-disable >"$FENSTERMANAGER_LOG" 2>&1 &
-    FENSTERMANAGER=$!
-    # Waited for, so that the next script finds no manager about to go.
-    trap '{ kill "$FENSTERMANAGER" && wait "$FENSTERMANAGER"; } 2>/dev/null || true; rm -f "$FENSTERMANAGER_LOG"' EXIT
-    warte_auf_fenstermanager "$FENSTERMANAGER" "$FENSTERMANAGER_LOG"
-}
-
-# Waits for the window manager started as process $1, which logs to $2.
-warte_auf_fenstermanager() {
+    local protokoll=$SITZUNG_PROTOKOLL
+    [ "$protokoll" != /dev/null ] || protokoll=$(mktemp)
+    SITZUNG_PROTOKOLL=$protokoll "$SITZUNG_STARTER" openbox --sm-disable
     # A loaded machine may take a while to start it.
     for _ in $(seq 1 300); do
         fenstermanager_laeuft && return 0
-        kill -0 "$1" 2>/dev/null || break
         sleep 0.1
     done
     echo "FAIL: no window manager on $DISPLAY; openbox said:" >&2
-    cat "$2" >&2
+    cat "$protokoll" >&2
     return 1
 }
+
+# Sourced: the functions above, nothing run.
+[ "${BASH_SOURCE[0]}" = "$0" ] || return 0
+
+set -euo pipefail
+fenstermanager=false
+dbus=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --fenstermanager) fenstermanager=true ;;
+    --dbus) dbus=(dbus-run-session --) ;;
+    *) break ;;
+    esac
+    shift
+done
+trap hintergrund_beenden EXIT
+if [ -z "${DISPLAY:-}" ] || ! xprop -root >/dev/null 2>&1; then
+    xserver_starten nummer
+    export DISPLAY=:$nummer
+fi
+! $fenstermanager || fenstermanager_starten
+status=0
+"${dbus[@]}" "$@" || status=$?
+exit "$status"

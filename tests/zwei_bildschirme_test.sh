@@ -11,9 +11,9 @@ export WINEPREFIX=$arbeit/prefix WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilde
 XVFB_BILDSCHIRM=2600x1100x24
 source "$(dirname "$0")/wine.sh"
 trap 'sitzung_beenden; rm -rf "$arbeit"' EXIT
-wirt=$(sitzung_xserver Xvfb "${XVFB_SERVER[@]}")
-zwei=$(DISPLAY=:$wirt sitzung_xserver Xephyr -screen 1280x1024+0+0 -screen 1280x1024+1280+0 +xinerama \
-    -extension RANDR -noreset)
+xserver_starten wirt
+DISPLAY=:$wirt xserver_starten zwei Xephyr -screen 1280x1024+0+0 -screen 1280x1024+1280+0 +xinerama \
+    -extension RANDR -noreset
 export DISPLAY=:$zwei
 # On Xephyr, the window manager, the Wine server and Wine's services.
 sitzung_beginnen
