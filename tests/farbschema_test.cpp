@@ -12,7 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <ostream>
+#include <utility>
+#include <vector>
 
 using namespace Verhalten;
 

@@ -10,6 +10,10 @@
 
 #include "app/gestaltung_win32.h"
 
+#include <string>
+#include <string_view>
+#include <utility>
+
 using namespace Testumgebung;
 
 namespace {
