@@ -11,42 +11,20 @@
 #include "app/gestaltung_win32.h"
 
 #include <string>
-#include <string_view>
 #include <utility>
 
 using namespace Testumgebung;
 
 namespace {
 
-struct Suche {
-    const char* name;
-    HWND gefunden = nullptr;
-};
-
-// A control of a window by the name of its design row.
-HWND steuerelement(HWND fenster, const char* name)
-{
-    Suche suche{name};
-    EnumChildWindows(
-        fenster,
-        [](HWND s, LPARAM l) {
-            auto* suche = reinterpret_cast<Suche*>(l);
-            const Entwurf::Steuerelement* e = Gestaltung::entwurf(s);
-            if (e && std::string_view(e->name) == suche->name)
-                suche->gefunden = s;
-            return BOOL(!suche->gefunden);
-        },
-        LPARAM(&suche));
-    return suche.gefunden;
-}
-
 using Farbwechsel = Fenstertest;
 
 TEST_F(Farbwechsel, nurFarbenUndHoherKontrastZeichnenNeu)
 {
-    const std::pair<HWND, const char*> stichproben[] = {{w->hwnd, "Label3"},
-                                                        {Fenster::instanz<Optionen>().hwnd, "Label1"},
-                                                        {Fenster::instanz<frmAbout>().hwnd, "lblTitle"}};
+    Optionen& optionen = Fenster::instanz<Optionen>();
+    frmAbout& info = Fenster::instanz<frmAbout>();
+    const std::pair<HWND, HWND> stichproben[] = {
+        {w->hwnd, w->Label3}, {optionen.hwnd, optionen.Label1}, {info.hwnd, info.lblTitle}};
     const struct {
         const char* was;
         UINT nachricht;
@@ -58,11 +36,10 @@ TEST_F(Farbwechsel, nurFarbenUndHoherKontrastZeichnenNeu)
         {"work area", WM_SETTINGCHANGE, SPI_SETWORKAREA, false},
         {"environment or regional settings", WM_SETTINGCHANGE, 0, false},
     };
-    for (const auto& [f, name] : stichproben) {
+    for (const auto& [f, s] : stichproben) {
         ShowWindow(f, SW_SHOWNOACTIVATE);
-        HWND s = steuerelement(f, name);
         for (const auto& n : nachrichten) {
-            SCOPED_TRACE(std::string(name) + ", " + n.was);
+            SCOPED_TRACE(Gestaltung::entwurf(s)->name + std::string(", ") + n.was);
             Anwendung::nachrichtenBearbeiten();
             ASSERT_FALSE(GetUpdateRect(s, nullptr, FALSE)) << "painted before";
             SendMessageW(f, n.nachricht, n.einstellung, 0);
