@@ -8,7 +8,7 @@ PAKETE=(
 )
 TESTPAKETE=(
     xvfb xauth x11-utils clang clang-format libclang-rt-dev
-    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base locales
+    desktop-file-utils appstream dpkg-dev build-essential debhelper file lintian devscripts man-db groff-base locales
     dbus at-spi2-core python3 python3-pyatspi openbox xdotool git orca python3-xlib qt6ct
     weston xwayland qt6-wayland
 )

@@ -2,7 +2,8 @@
 # Builds that anyone can repeat bit for bit: the program is built and packed
 # twice from these sources with SOURCE_DATE_EPOCH set, in two folders, under
 # two time zones, locales (C, and German) and umasks, and what is handed out must come out
-# the same to the byte: the .deb, or tankumat.exe, the zip and the installer.
+# the same to the byte: the .deb (from the source package, as Debian builds
+# it), or tankumat.exe, the zip and the installer.
 # Usage: nachbau_test.sh SOURCE-DIR [TOOLCHAIN-FILE]  (with one: Windows)
 set -euo pipefail
 quelle=$1
@@ -18,8 +19,11 @@ export SOURCE_DATE_EPOCH
 # Builds into $1 and packs into $1/pakete, in the environment the caller set.
 bauen() {
     mkdir -p "$1"
-    local optionen=(-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF)
-    [ -z "$werkzeug" ] || optionen+=(-DCMAKE_TOOLCHAIN_FILE="$werkzeug")
+    if [ -z "$werkzeug" ]; then
+        "$(dirname "$0")/debpaket.sh" "$quelle" "$1/pakete" >/dev/null || fehler "the build in $1"
+        return
+    fi
+    local optionen=(-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_TOOLCHAIN_FILE="$werkzeug")
     cmake -S "$quelle" -B "$1" "${optionen[@]}" >"$1.log" 2>&1 &&
         cmake --build "$1" --parallel "$(nproc)" >>"$1.log" 2>&1 &&
         (cd "$1" && cpack -B "$1/pakete" >>"$1.log" 2>&1) || {
@@ -38,7 +42,7 @@ localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8" 2>/dev/null || fehler "locale
 (umask 077 && TZ=Pacific/Auckland LC_ALL=de_DE.UTF-8 bauen "$arbeit/zweiter/ein/anderer/ordner")
 
 if [ -z "$werkzeug" ]; then
-    muster=('pakete/*.deb')
+    muster=('pakete/tankumat_*.deb')
 else
     muster=('bin/tankumat.exe' 'pakete/*.zip' 'pakete/*.msi')
 fi

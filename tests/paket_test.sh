@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Checks what an installation and the Debian package put on a machine.
-# Usage: paket_test.sh BUILD-DIR APP-ID VERSION TITLE
+# Checks what an installation and the Debian package put on a machine: the
+# package as Debian builds it, from the source package (debpaket.sh).
+# Usage: paket_test.sh SOURCE-DIR BUILD-DIR APP-ID VERSION TITLE
 set -euo pipefail
-bau=$1
-id=$2
-version=$3
-titel=$4
+quelle=$1
+bau=$2
+id=$3
+version=$4
+titel=$5
 # The icon's sizes that the hicolor theme has folders for, 64 pixels and
 # more among them for software centres.
 symbolgroessen=(16 24 32 48 64 256)
@@ -39,8 +41,8 @@ xmlde='[@{http://www.w3.org/XML/1998/namespace}lang="de"]'
     fehler "metainfo: no German description beside the English"
 [ "$(metainfo "languages/lang" 0)" = "de" ] || fehler "metainfo: the interface's language is not German"
 
-(cd "$bau" && cpack -G DEB -B "$arbeit/paket" >/dev/null) || fehler "cpack"
-deb=$(ls "$arbeit"/paket/*.deb)
+aenderungen=$("$(dirname "$0")/debpaket.sh" "$quelle" "$arbeit/paket") || fehler "dpkg-buildpackage"
+deb=${aenderungen%.changes}.deb
 dpkg-deb -x "$deb" "$arbeit/inhalt"
 for datei in usr/bin/tankumat \
              usr/share/man/man1/tankumat.1.gz \
@@ -128,10 +130,13 @@ if readelf -S -W "$programm" | grep -qE ' \.comment | \.note '; then
     fehler "the program keeps .comment or .note"
 fi
 
-# Debian's own checker, pedantic: no error and no warning, and nothing of
-# hardening or sections among its notes. As root it only says so first.
-befund=$(lintian -I --pedantic --fail-on none "$deb" 2>&1 | grep -v 'running with root privileges' || true)
-if grep -E '^[EW]: |hardening|binary-has-unneeded-section' <<<"$befund"; then
+# Debian's own checker, pedantic, on the source and the binary package
+# together: nothing at all, but for one note on Debian 13. The package says
+# Standards-Version 4.6.2, the newest Debian 12's tools know (a newer one is a
+# warning there), which Debian 13's lintian notes as not the newest. As root
+# lintian only says so first.
+befund=$(lintian -I --pedantic --fail-on none "$aenderungen" 2>&1 | grep -v 'running with root privileges' || true)
+if grep -v ' out-of-date-standards-version 4[.]6[.]2 ' <<<"$befund" | grep -E '^[EWIPX]: '; then
     fehler "lintian finds the package wanting"
 fi
 echo "PASS: desktop entry, metainfo, man page and package (lintian: ${befund:-clean})"
