@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The source package built as a distribution builds it, in a clean root of
+# each release with pbuilder (nothing fetched during the build itself), then
+# checked in a fresh root of the same release: lintian on the .changes and
+# the autopkgtest against the installed package. As root, from a checkout.
+#
+# Usage: packaging/debian-bauen.sh [RELEASE ...]    (bookworm and trixie unless named)
+# The roots are kept in ZAPFKONTOR_ROOTS (/var/cache/zapfkontor), the results
+# go to ZAPFKONTOR_PAKETE (./build/debian/RELEASE).
+set -euo pipefail
+[ "$(id -u)" = 0 ] || { echo "debian-bauen.sh: pbuilder needs root" >&2; exit 2; }
+cd "$(git rev-parse --show-toplevel)"
+releases=("${@:-bookworm trixie}")
+read -r -a releases <<<"${releases[*]}"
+roots=${ZAPFKONTOR_ROOTS:-/var/cache/zapfkontor}
+pakete=${ZAPFKONTOR_PAKETE:-$PWD/build/debian}
+# The machine's own Debian mirror, as apt has it.
+spiegel=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sources 2>/dev/null ||
+    awk '/^deb / { print $2; exit }' /etc/apt/sources.list)
+command -v pbuilder >/dev/null || apt-get install -y -q --no-install-recommends pbuilder
+mkdir -p "$roots" "$pakete"
+
+# The source package, from the committed tree.
+quelle=$pakete/quelle
+rm -rf "$quelle"
+mkdir -p "$quelle"
+version=$(dpkg-parsechangelog -S Version)
+git archive --prefix="tankumat-$version/" HEAD | tar -x -C "$quelle"
+(cd "$quelle/tankumat-$version" && dpkg-source -b . >/dev/null)
+dsc=$quelle/tankumat_$version.dsc
+
+for release in "${releases[@]}"; do
+    start=$(date +%s)
+    grund=$roots/$release.tgz
+    ergebnis=$pakete/$release
+    rm -rf "$ergebnis"
+    mkdir -p "$ergebnis"
+    if [ ! -f "$grund" ]; then
+        pbuilder create --distribution "$release" --mirror "$spiegel" --basetgz "$grund" >"$ergebnis/root.log" 2>&1 ||
+            { tail -20 "$ergebnis/root.log"; exit 1; }
+    fi
+    pbuilder update --basetgz "$grund" >"$ergebnis/root.log" 2>&1 || { tail -20 "$ergebnis/root.log"; exit 1; }
+    pbuilder build --basetgz "$grund" --buildresult "$ergebnis" "$dsc" >"$ergebnis/bau.log" 2>&1 ||
+        { tail -40 "$ergebnis/bau.log"; exit 1; }
+    # lintian and the autopkgtest of this release, in a fresh root of it.
+    cat >"$ergebnis/pruefen.sh" <<'PRUEFEN'
+#!/bin/sh
+set -e
+cd "$1"
+apt-get install -y -q --no-install-recommends lintian autopkgtest >/dev/null
+lintian --pedantic -I --fail-on none ./*.changes >lintian.txt 2>&1 || true
+grep -v 'running with root privileges' lintian.txt || true
+autopkgtest ./*.changes -- null >autopkgtest.log 2>&1
+PRUEFEN
+    chmod +x "$ergebnis/pruefen.sh"
+    status=0
+    pbuilder execute --basetgz "$grund" --use-network yes --bindmounts "$ergebnis" -- \
+        "$ergebnis/pruefen.sh" "$ergebnis" >"$ergebnis/pruefen.log" 2>&1 || status=$?
+    echo "== $release: $(cd "$ergebnis" && ls -- *.deb *.changes | tr '\n' ' ')"
+    echo "   lintian: $(grep -v 'running with root privileges' "$ergebnis/lintian.txt" 2>/dev/null | tr '\n' ' ' || echo '?')"
+    echo "   autopkgtest: $(grep -E '^benutzerpfad +[A-Z]+' "$ergebnis/autopkgtest.log" 2>/dev/null | tail -n 1 || echo failed)"
+    echo "   $(( $(date +%s) - start )) s"
+    [ "$status" = 0 ] || { tail -20 "$ergebnis/pruefen.log"; exit 1; }
+done
