@@ -130,6 +130,11 @@ if readelf -S -W "$programm" | grep -qE ' \.comment | \.note '; then
     fehler "the program keeps .comment or .note"
 fi
 
+# The package's autopkgtest, where it can run here: the user's path through
+# the package's program, unpacked rather than installed.
+"$(dirname "$0")/xserver.sh" --fenstermanager --dbus /usr/bin/python3 -B "$quelle/debian/tests/benutzerpfad.py" \
+    "$programm" >"$arbeit/pfad.log" 2>&1 || { cat "$arbeit/pfad.log"; fehler "the package's autopkgtest"; }
+
 # Debian's own checker, pedantic, on the source and the binary package
 # together: nothing at all, but for one note on Debian 13. The package says
 # Standards-Version 4.6.2, the newest Debian 12's tools know (a newer one is a
