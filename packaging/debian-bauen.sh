@@ -57,7 +57,8 @@ PRUEFEN
     pbuilder execute --basetgz "$grund" --use-network yes --bindmounts "$ergebnis" -- \
         "$ergebnis/pruefen.sh" "$ergebnis" >"$ergebnis/pruefen.log" 2>&1 || status=$?
     echo "== $release: $(cd "$ergebnis" && ls -- *.deb *.changes | tr '\n' ' ')"
-    echo "   lintian: $(grep -v 'running with root privileges' "$ergebnis/lintian.txt" 2>/dev/null | tr '\n' ' ' || echo '?')"
+    befund=$(grep -v 'running with root privileges' "$ergebnis/lintian.txt" 2>/dev/null | tr '\n' ' ' || true)
+    echo "   lintian: ${befund:-nothing}"
     echo "   autopkgtest: $(grep -E '^benutzerpfad +[A-Z]+' "$ergebnis/autopkgtest.log" 2>/dev/null | tail -n 1 || echo failed)"
     echo "   $(( $(date +%s) - start )) s"
     [ "$status" = 0 ] || { tail -20 "$ergebnis/pruefen.log"; exit 1; }
