@@ -30,6 +30,16 @@ def warte_auf(pruefe, sekunden=10):
     return None
 
 
+def fokussiert(titel, rolle, name):
+    """A check for warte_auf: the control of that role and name in the
+    application named titel has the keyboard focus."""
+    def pruefe():
+        app = programm(titel)
+        return app is not None and any(k.getRole() == rolle and k.name == name and
+                                       k.getState().contains(pyatspi.STATE_FOCUSED) for k in alle(app))
+    return pruefe
+
+
 def programm(titel):
     """The application named titel on the accessibility bus, or None."""
     desktop = pyatspi.Registry.getDesktop(0)

@@ -22,6 +22,7 @@ import tty
 
 import pyatspi
 
+import atspi
 from atspi import alle, fehler, programm, warte_auf
 
 TITEL = sys.argv[2]  # the application title, as the build makes it
@@ -122,22 +123,8 @@ def taste(*tasten):
     subprocess.run(["xdotool", "key", "--clearmodifiers", *tasten], check=True)
 
 
-def knoten(rolle, name):
-    def suche():
-        app = programm(TITEL)
-        if app is not None:
-            for k in alle(app):
-                if k.getRole() == rolle and k.name == name:
-                    return k
-        return None
-    return suche
-
-
 def fokussiert(rolle, name):
-    def pruefe():
-        k = knoten(rolle, name)()
-        return k is not None and k.getState().contains(pyatspi.STATE_FOCUSED)
-    return pruefe
+    return atspi.fokussiert(TITEL, rolle, name)
 
 
 def main():

@@ -14,6 +14,7 @@ import sys
 
 import pyatspi
 
+import atspi
 from atspi import alle, fehler, programm, warte_auf
 
 TITEL = sys.argv[2]  # the application title, as the build makes it
@@ -37,14 +38,6 @@ def plattform(pid):
     with open(f"/proc/{pid}/maps", encoding="utf-8") as karte:
         treffer = re.search(r"/platforms/libq(xcb|wayland)", karte.read())
     return treffer and treffer.group(1)
-
-
-def fokussiert(rolle, name):
-    def pruefe():
-        app = programm(TITEL)
-        return app is not None and any(k.getRole() == rolle and k.name == name and
-                                       k.getState().contains(pyatspi.STATE_FOCUSED) for k in alle(app))
-    return pruefe
 
 
 def x_fenster(name):
@@ -71,7 +64,7 @@ def x_client(tag):
         fehler(f"{tag}: asked for {lage and lage[0]}, centred would be {mitte}")
     # Enter computes.
     subprocess.run(["xdotool", "key", "Return"], check=True)
-    if not warte_auf(fokussiert(pyatspi.ROLE_PUSH_BUTTON, "weiter?")):
+    if not warte_auf(atspi.fokussiert(TITEL, pyatspi.ROLE_PUSH_BUTTON, "weiter?")):
         fehler(f"{tag}: Enter did not compute")
 
 
@@ -89,7 +82,7 @@ def main():
                     k.name == HAUPTFENSTER and
                     k.getState().contains(pyatspi.STATE_SHOWING) for k in alle(programm(TITEL))), 30):
                 fehler(f"{tag}: the main window did not show")
-            if erwartet == "xcb" and not warte_auf(fokussiert(pyatspi.ROLE_TEXT, "Kilometerstand alt")):
+            if erwartet == "xcb" and not warte_auf(atspi.fokussiert(TITEL, pyatspi.ROLE_TEXT, "Kilometerstand alt")):
                 fehler(f"{tag}: no focus in 'Kilometerstand alt' after the start")
             if plattform(prozess.pid) != erwartet:
                 fehler(f"{tag}: runs on {plattform(prozess.pid)}, not on {erwartet}")
