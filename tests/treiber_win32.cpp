@@ -172,6 +172,31 @@ void CALLBACK notbremse(HWND, UINT, UINT_PTR, DWORD)
     PostMessageW(modal, WM_CLOSE, 0, 0);
 }
 
+// Under Wine an X window manager puts up each window a little after Windows
+// has shown it, and carries out a minimising then. A window restored before
+// the manager has minimised it is minimised again when it has. A window of
+// the driver's own, shown and hidden again, waits for the manager: Wine hides
+// no window the manager has not put up yet, and the manager takes the
+// requests in the order they came. On Windows the window comes and goes.
+void fenstermanagerAbwarten()
+{
+    static const wchar_t* const klasse = [] {
+        WNDCLASSW k{};
+        k.lpfnWndProc = DefWindowProcW;
+        k.hInstance = GetModuleHandleW(nullptr);
+        k.lpszClassName = L"Fenstermanagerlot";
+        RegisterClassW(&k);
+        return k.lpszClassName;
+    }();
+    // A caption: Wine leaves a window without one that is not activated to
+    // itself, unseen by the manager.
+    HWND lot = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, klasse, L"", WS_CAPTION, 0, 0, 1, 1, nullptr,
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(lot, SW_SHOWNOACTIVATE);
+    ShowWindow(lot, SW_HIDE);
+    DestroyWindow(lot);
+}
+
 class Win32Treiber final : public Treiber {
 public:
     Win32Treiber() { SetTimer(nullptr, 0, 1000, notbremse); }
@@ -228,6 +253,7 @@ public:
     void minimieren(Fenster f) override
     {
         ShowWindow(fenster(f), SW_MINIMIZE);
+        fenstermanagerAbwarten();
         Anwendung::nachrichtenBearbeiten();
     }
 

@@ -21,6 +21,7 @@ set -euo pipefail
 # programs' output goes to its log.
 SITZUNG_STARTER=sitzung_starten
 SITZUNG_PROTOKOLL=$WINEPREFIX.protokoll
+FENSTERMANAGER_EINSTELLUNGEN=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/openbox_wine.xml
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 # The session of the prefix $WINEPREFIX: its X server in .sitzung beside

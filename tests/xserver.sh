@@ -72,14 +72,16 @@ fenstermanager_laeuft() {
         xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q 'window id'
 }
 
-# Starts openbox on $DISPLAY unless a window manager runs, and waits for it.
+# Starts openbox on $DISPLAY unless a window manager runs, and waits for it;
+# with the settings in the file $FENSTERMANAGER_EINSTELLUNGEN where set.
 # A test that needs a window manager must not go on without one: it fails
 # here, with what openbox said, rather than later with a puzzling message.
 fenstermanager_starten() {
     fenstermanager_laeuft && return 0
     local protokoll=$SITZUNG_PROTOKOLL
     [ "$protokoll" != /dev/null ] || protokoll=$(mktemp)
-    SITZUNG_PROTOKOLL=$protokoll "$SITZUNG_STARTER" openbox --sm-disable
+    SITZUNG_PROTOKOLL=$protokoll "$SITZUNG_STARTER" openbox --sm-disable \
+        ${FENSTERMANAGER_EINSTELLUNGEN:+--config-file "$FENSTERMANAGER_EINSTELLUNGEN"}
     # A loaded machine may take a while to start it.
     for _ in $(seq 1 300); do
         fenstermanager_laeuft && return 0
