@@ -20,17 +20,26 @@ spiegel=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/debian.sourc
 command -v pbuilder >/dev/null || apt-get install -y -q --no-install-recommends pbuilder
 mkdir -p "$roots" "$pakete"
 
-# The source package, from the committed tree.
-quelle=$pakete/quelle
-rm -rf "$quelle"
-mkdir -p "$quelle"
-version=$(dpkg-parsechangelog -S Version)
-git archive --prefix="tankumat-$version/" HEAD | tar -x -C "$quelle"
-(cd "$quelle/tankumat-$version" && dpkg-source -b . >/dev/null)
-dsc=$quelle/tankumat_$version.dsc
+# The source package for RELEASE, from the committed tree: for a release
+# older than the one the package is made for, a backport, its .changes with
+# every entry of the changelog. Sets dsc, and optionen for dpkg-buildpackage.
+quellpaket() {
+    local quelle=$pakete/quelle/$1 version
+    rm -rf "$quelle"
+    mkdir -p "$quelle"
+    git archive --prefix=tankumat/ HEAD | tar -x -C "$quelle"
+    packaging/rueckportieren.sh "$quelle/tankumat" "$1"
+    version=$(dpkg-parsechangelog -l "$quelle/tankumat/debian/changelog" -S Version)
+    mv "$quelle/tankumat" "$quelle/tankumat-$version"
+    (cd "$quelle/tankumat-$version" && dpkg-source -b . >/dev/null)
+    dsc=$quelle/tankumat_$version.dsc
+    optionen=
+    [[ $version != *~bpo* ]] || optionen=-v0
+}
 
 for release in "${releases[@]}"; do
     start=$(date +%s)
+    quellpaket "$release"
     grund=$roots/$release.tgz
     ergebnis=$pakete/$release
     rm -rf "$ergebnis"
@@ -40,7 +49,8 @@ for release in "${releases[@]}"; do
             { tail -20 "$ergebnis/root.log"; exit 1; }
     fi
     pbuilder update --basetgz "$grund" >"$ergebnis/root.log" 2>&1 || { tail -20 "$ergebnis/root.log"; exit 1; }
-    pbuilder build --basetgz "$grund" --buildresult "$ergebnis" "$dsc" >"$ergebnis/bau.log" 2>&1 ||
+    pbuilder build --basetgz "$grund" --buildresult "$ergebnis" ${optionen:+--debbuildopts "$optionen"} "$dsc" \
+        >"$ergebnis/bau.log" 2>&1 ||
         { tail -40 "$ergebnis/bau.log"; exit 1; }
     # lintian and the autopkgtest of this release, in a fresh root of it.
     cat >"$ergebnis/pruefen.sh" <<'PRUEFEN'
