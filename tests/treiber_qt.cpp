@@ -64,12 +64,18 @@ struct Desktopschema {
     QByteArray kdeglobals;
 };
 const std::map<std::string, std::vector<Desktopschema>> desktopschemata{
-    {"keins", {{{"keins", {212, 208, 200}, {0, 0, 0}}}}},
+    {"keins", {{{"keins", {212, 208, 200}, {0, 0, 0}}, {}}}},
     {"kde",
      {{{"BreezeDunkel", {49, 54, 59}, {239, 240, 241}}, kdeglobals("49,54,59", "239,240,241", "35,38,41")},
       {{"Breeze", {239, 240, 241}, {35, 38, 41}}, kdeglobals("239,240,241", "35,38,41", "252,252,252")}}},
-    {"qt6ct", {{{"darker", {66, 66, 69}, {255, 255, 255}}}}},
+    {"qt6ct", {{{"darker", {66, 66, 69}, {255, 255, 255}}, {}}}},
 };
+
+bool schreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::WriteOnly | QIODevice::Truncate) && datei.write(inhalt) == inhalt.size();
+}
 
 std::string farbschemaName()
 {
@@ -94,16 +100,13 @@ bool desktopEinrichten(const QString& konfiguration)
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
         qputenv("KDE_FULL_SESSION", "true");
         qputenv("KDE_SESSION_VERSION", "5");
-        QFile datei(konfiguration + QStringLiteral("/kdeglobals"));
-        return datei.open(QIODevice::WriteOnly) && datei.write(desktopschemata.at(name).front().kdeglobals) >= 0;
+        return schreiben(konfiguration + QStringLiteral("/kdeglobals"), desktopschemata.at(name).front().kdeglobals);
     }
     if (name == "qt6ct") {
         qputenv("QT_QPA_PLATFORMTHEME", "qt6ct");
         QDir(konfiguration).mkdir(QStringLiteral("qt6ct"));
-        QFile datei(konfiguration + QStringLiteral("/qt6ct/qt6ct.conf"));
-        return datei.open(QIODevice::WriteOnly) &&
-            datei.write("[Appearance]\ncustom_palette=true\n"
-                        "color_scheme_path=/usr/share/qt6ct/colors/darker.conf\n") >= 0;
+        return schreiben(konfiguration + QStringLiteral("/qt6ct/qt6ct.conf"),
+                         "[Appearance]\ncustom_palette=true\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\n");
     }
     return true;
 }
@@ -326,10 +329,8 @@ public:
                                     [&](const Desktopschema& d) { return std::string_view(d.schema.name) == s.name; });
         if (d == schemata.begin() || d == schemata.end())
             return;
-        QFile datei(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/kdeglobals"));
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) || datei.write(d->kdeglobals) < 0)
+        if (!schreiben(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/kdeglobals"), d->kdeglobals))
             ADD_FAILURE() << "kdeglobals not written";
-        datei.close();
         QDBusMessage neu = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/portal/desktop"),
                                                       QStringLiteral("org.freedesktop.portal.Settings"),
                                                       QStringLiteral("SettingChanged"));

@@ -122,10 +122,11 @@ std::string lies(HRESULT (STDMETHODCALLTYPE IAccessible::*frage)(VARIANT, BSTR*)
     return ergebnis;
 }
 
-// The system colours the windows are drawn in, as a scheme sets them.
-struct Systemfarben {
-    COLORREF knopfflaeche, knopftext, fenster, fenstertext, grautext, arbeitsbereich, hell, schatten;
-};
+// The system colours the windows are drawn in, as a scheme sets them: the
+// buttons' face and text, the windows' face and text, grey text, the
+// workspace, the light and the shadow edge.
+const int farbelemente[] = {COLOR_BTNFACE,  COLOR_BTNTEXT,      COLOR_WINDOW,       COLOR_WINDOWTEXT,
+                            COLOR_GRAYTEXT, COLOR_APPWORKSPACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW};
 
 // The schemes Windows users choose: the classic grey, Windows' default, High
 // Contrast Black and White, and two of the user's own, a dark one and a light
@@ -133,7 +134,7 @@ struct Systemfarben {
 struct Systemschema {
     const char* name;
     bool hoherKontrast;
-    Systemfarben farben;
+    COLORREF farben[std::size(farbelemente)];
 };
 // clang-format off
 const Systemschema systemschemata[] = {
@@ -362,8 +363,8 @@ public:
     {
         std::vector<Farbschema> schemata;
         for (const Systemschema& s : systemschemata)
-            schemata.push_back({s.name, Gestaltung::farbe(s.farben.knopfflaeche), Gestaltung::farbe(s.farben.knopftext),
-                                s.hoherKontrast});
+            schemata.push_back(
+                {s.name, Gestaltung::farbe(s.farben[0]), Gestaltung::farbe(s.farben[1]), s.hoherKontrast});
         return schemata;
     }
 
@@ -372,16 +373,11 @@ public:
         const auto* neu = std::find_if(std::begin(systemschemata), std::end(systemschemata),
                                        [&](const Systemschema& e) { return std::string_view(e.name) == s.name; });
         ASSERT_NE(neu, std::end(systemschemata));
-        const Systemfarben& f = neu->farben;
-        const std::pair<int, COLORREF> farben[] = {
-            {COLOR_BTNFACE, f.knopfflaeche},   {COLOR_BTNTEXT, f.knopftext}, {COLOR_WINDOW, f.fenster},
-            {COLOR_WINDOWTEXT, f.fenstertext}, {COLOR_GRAYTEXT, f.grautext}, {COLOR_APPWORKSPACE, f.arbeitsbereich},
-            {COLOR_BTNHIGHLIGHT, f.hell},      {COLOR_BTNSHADOW, f.schatten}};
         // Windows tells every window of new colours itself; the same colours
         // again are no change, and nothing is told.
-        if (std::any_of(std::begin(farben), std::end(farben), [](auto p) { return GetSysColor(p.first) != p.second; }))
-            for (const auto& [element, farbe] : farben)
-                SetSysColors(1, &element, &farbe);
+        if (!std::equal(std::begin(farbelemente), std::end(farbelemente), neu->farben,
+                        [](int element, COLORREF farbe) { return GetSysColor(element) == farbe; }))
+            SetSysColors(int(std::size(farbelemente)), farbelemente, neu->farben);
         // High contrast turned on or off: Windows tells every top-level window.
         const Gestaltung::HoherKontrast kontrast = s.hoherKontrast ? kontrastAn : windowsKontrast;
         if (std::exchange(Gestaltung::hoherKontrast(), kontrast) != kontrast)

@@ -55,11 +55,12 @@ def x_client(tag):
     motif = re.search(r"= (0x[0-9a-f]+), (0x[0-9a-f]+), (0x[0-9a-f]+)", x("xprop", "-id", fenster, "_MOTIF_WM_HINTS"))
     if not motif or int(motif[1], 16) & 3 != 3 or int(motif[2], 16) & 0x18 or int(motif[3], 16) & 0x60:
         fehler(f"{tag}: the frame may be minimised or maximised: {motif and motif[0]}")
-    # Asked for the middle of the screen.
-    wurzel = x("xwininfo", "-root")
-    breite, hoehe = (int(re.search(rf"{m}: *(\d+)", wurzel)[1]) for m in ("Width", "Height"))
+    # Asked for the middle of the screen, at its own size.
+    def groesse(*wo):
+        info = x("xwininfo", *wo)
+        return [int(re.search(rf"{m}: *(\d+)", info)[1]) for m in ("Width", "Height")]
     lage = re.search(r"user specified location: (-?\d+), (-?\d+)", x("xprop", "-id", fenster, "WM_NORMAL_HINTS"))
-    mitte = ((breite - 681) // 2, (hoehe - 493) // 2)
+    mitte = tuple((b - f) // 2 for b, f in zip(groesse("-root"), groesse("-id", fenster)))
     if not lage or abs(int(lage[1]) - mitte[0]) > 1 or abs(int(lage[2]) - mitte[1]) > 1:
         fehler(f"{tag}: asked for {lage and lage[0]}, centred would be {mitte}")
     # Enter computes.
